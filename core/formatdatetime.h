@@ -1,0 +1,17 @@
+#pragma once
+
+#include "value.h"
+
+#include <QString>
+#include <QStringView>
+
+/**
+ * Renders a date-time (or a number) with one of the program's patterns: date tokens such as
+ * "m月d日(aaa) hh：nn：ss", "yyyy", "y", "ww", or number patterns such as "##,### 日".
+ * A value that is no date under a date pattern gives "".
+ */
+QString formatDateTime(const Value &value, QStringView pattern);
+QString formatDateTime(double serial, QStringView pattern);
+
+/** The 14 clock-row patterns: format 0..6, with or without seconds. Empty for other indexes. */
+QString clockRowPattern(int format, bool withSeconds);
