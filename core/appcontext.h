@@ -74,6 +74,8 @@ public:
     qint16 memoTodayLine = 0;
     /** A page whose file failed to load is not written back unless the user changed it. */
     std::array<bool, 2> memoLoadFailed{};
+    /** Numbered list of all today's words for the settings window; loaded once per run. */
+    QString allWordsText;
 
     /** appFolder + separator + name. */
     QString dataFile(const QString &name) const;
