@@ -6,6 +6,7 @@
 class AppContext;
 class QLabel;
 class QPushButton;
+struct CalendarLayout;
 
 /** The month calendar tool window "Calendar". */
 class CalendarWindow final : public QWidget
@@ -31,8 +32,18 @@ public:
     /** Always-on-top band on or off. */
     void setOnTop(bool on);
 
+    /** Title label font only (name, size, bold, italic of style entry 7); colours stay. */
+    void applyTitleFont();
+    /** Title label text colour only, from calForeColor[7]. */
+    void applyTitleForeColor();
+    /** Column c's heading and day labels: font of style entry c only; holiday colours stay. */
+    void applyColumnFont(int column);
+    /** Column c's heading and day labels: text colour calForeColor[c] only. */
+    void applyColumnForeColor(int column);
+
     int displayedYear() const { return m_year; }
     int displayedMonth() const { return m_month; }
+    /** Shows another month (a month outside 1..12 is carried into the year) and recomputes. */
     void showMonth(int year, int month);
 
     // Controls, for tests and the settings window's tests.
@@ -43,7 +54,20 @@ public:
     QPushButton *prevButton() const { return m_prev; }
     QPushButton *nextButton() const { return m_next; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void createControls();
+    void applyStyleDefaults();
+    void onPrevMonth();
+    void onNextMonth();
+    /** The resize handler: keep on screen, lay out, report the font sizes. */
+    void calendarResize();
+    void applyLayout(const CalendarLayout &layout);
+    QLabel *columnLabel(int column, int line) const;
+
     AppContext &m_ctx;
     int m_year = 2000;
     int m_month = 1;
