@@ -12,9 +12,9 @@ constexpr QStringView amPmLower = u"am/pm";
 
 constexpr QStringView monthShort[12] = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
                                         u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
-constexpr QStringView monthLong[12] = {u"January", u"February", u"March",     u"April",
-                                       u"May",     u"June",     u"July",      u"August",
-                                       u"September", u"October", u"November", u"December"};
+constexpr QStringView monthLong[12] = {u"January",   u"February", u"March",    u"April",
+                                       u"May",       u"June",     u"July",     u"August",
+                                       u"September", u"October",  u"November", u"December"};
 constexpr QStringView weekdayShort[7] = {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
 constexpr QStringView weekdayLong[7] = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                         u"Thursday", u"Friday", u"Saturday"};

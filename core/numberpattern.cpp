@@ -64,8 +64,8 @@ Digits digitsOf(double magnitude, qsizetype fracPlaces, qsizetype minInt, qsizet
         --shownFrac;
     for (qsizetype k = 0; k < shownFrac; ++k)
         d.fraction.append(char16_t(all[intLen + k]));
-    d.zero = intDigits == 0 && std::all_of(all.begin() + intLen, all.end(),
-                                           [](char c) { return c == '0'; });
+    d.zero = intDigits == 0 &&
+             std::all_of(all.begin() + intLen, all.end(), [](char c) { return c == '0'; });
     return d;
 }
 
