@@ -1,8 +1,14 @@
 #pragma once
 
+#include "biochart.h"
+
 #include <QWidget>
+#include <array>
 
 class AppContext;
+class BioChartArea;
+class QLabel;
+class QPlainTextEdit;
 
 /** The biorhythm chart tool window "bio". */
 class BioWindow final : public QWidget
@@ -20,6 +26,32 @@ public:
     /** Clears the printed texts and the chart (the next bio_calc draws anew). */
     void clearChart();
 
+    // Controls and the last drawing, for tests.
+    QLabel *Label1(int i) const { return m_label1[size_t(i)]; }
+    QLabel *Label2() const { return m_label2; }
+    BioChartArea *Picture1() const { return m_picture1; }
+    QPlainTextEdit *Text1() const { return m_text1; }
+    const BioDrawing &drawing() const { return m_drawing; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void showAdvice(int entry, const QPointF &posPx);
+    void applyDrawing();
+
     AppContext &m_ctx;
+    std::array<QLabel *, 3> m_label1{};
+    QLabel *m_label2 = nullptr;
+    BioChartArea *m_picture1 = nullptr;
+    QPlainTextEdit *m_text1 = nullptr;
+    BioDrawing m_drawing;
+    /** Days alive of the last run, nullopt when its dates were no real dates. */
+    std::optional<int> m_daysAlive;
+    double m_legendWidth = 900;
+    double m_legendHeight = 240;
 };
