@@ -18,3 +18,5 @@ enum class Art {
 QPixmap artPixmap(Art kind, int index, int sidePx, qreal devicePixelRatio = 1.0);
 /** The program icon at the usual sizes. */
 QIcon programIcon();
+/** How many pictures of this kind exist (5 mascots, 10 frames, otherwise 1); indexes wrap. */
+int artCount(Art kind);
