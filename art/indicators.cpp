@@ -12,11 +12,11 @@
 void drawNormalTime(ArtCanvas &c)
 {
     QRadialGradient face(QPointF(38, 34), 62);
-    face.setColorAt(0.0, QColor(0xff6aa6f0));
-    face.setColorAt(1.0, QColor(0xff2457b8));
+    face.setColorAt(0.0, QColor(0xff4f8ae0));
+    face.setColorAt(1.0, QColor(0xff173e94));
     QPainterPath disc;
     disc.addEllipse(QPointF(50, 50), 44, 44);
-    c.p.setPen(c.pen(QColor(0xff163a7a), 5));
+    c.p.setPen(c.pen(QColor(0xff0e2a62), 5));
     c.p.setBrush(face);
     c.p.drawPath(disc);
 
