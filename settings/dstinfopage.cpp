@@ -1,9 +1,33 @@
 #include "dstinfopage.h"
 
+#include "appcontext.h"
 #include "configenv.h"
-#include "optiongroup.h"
+#include "lookbuilder.h"
+#include "pagelayout.h"
+#include "pagetexts.h"
 
-// TODO(settings-b): the real page.
-DstInfoPage::DstInfoPage(ConfigEnv &env, QWidget *parent) : QWidget(parent), m_env(env) {}
+#include <QGroupBox>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+using namespace PageLayout;
+
+DstInfoPage::DstInfoPage(ConfigEnv &env, QWidget *parent) : QWidget(parent), m_env(env)
+{
+    QLabel *normal = picture(this, Art::NormalTime, 0, 990, 450, 300, 300);
+    normal->setAccessibleName(u"通常時間"_s);
+    QLabel *summer = picture(this, Art::SummerTime, 0, 1440, 450, 300, 300);
+    summer->setAccessibleName(u"サマータイム"_s);
+    QGroupBox *box = frame(this, u"サマータイム期間"_s, 540, 900, 6105, 2850, look().pt(12).bold());
+    m_label3 = label(box, QString(), 135, 360, 5820, 2400, look().pt(9.75));
+    m_label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
 DstInfoPage::~DstInfoPage() = default;
-void DstInfoPage::fill() {}
+
+void DstInfoPage::fill()
+{
+    const WorldClockState &w = m_env.ctx.world;
+    m_label3->setText(PageTexts::toWidgetText(
+        PageTexts::dstPeriodText(w.euDstStart, w.euDstEnd, w.naDstStart, w.naDstEnd)));
+}

@@ -4,6 +4,7 @@
 
 struct ConfigEnv;
 class OptionGroup;
+class QLabel;
 
 /** Page 5 "夏時情報": the daylight-saving rules and this year's dates. */
 class DstInfoPage final : public QWidget
@@ -16,6 +17,10 @@ public:
     /** Filling: the period text. */
     void fill();
 
+    /** The period text, for the tests. */
+    QLabel *Label3() const { return m_label3; }
+
 private:
     ConfigEnv &m_env;
+    QLabel *m_label3 = nullptr;
 };

@@ -4,6 +4,7 @@
 
 struct ConfigEnv;
 class OptionGroup;
+class QTextEdit;
 
 /** Page 7 "ﾊﾞｰｼﾞｮﾝ": the version text and the legend of icons. */
 class VersionPage final : public QWidget
@@ -16,6 +17,12 @@ public:
     /** Filling: the version text. */
     void fill();
 
+    /** The version text box, for the tests. */
+    QTextEdit *Text5() const { return m_text5; }
+
 private:
+    void buildLegend();
+
     ConfigEnv &m_env;
+    QTextEdit *m_text5 = nullptr;
 };
