@@ -24,7 +24,7 @@ struct Look
 {
     double points = defaultPoints;
     bool bold = false;
-    QString fontName;        // empty: the window's default
+    QString fontName{};      // empty: the window's default
     bool border = false;     // single-line border
     bool centred = false;
     double backColor = -1;   // 0x00BBGGRR, -1: none of its own
