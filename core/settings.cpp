@@ -13,9 +13,3 @@ qint16 toInt16(double number)
         return -32768;
     return qint16(r);
 }
-
-Settings defaultSettings()
-{
-    // TODO(core): the same values as data/TAMOtime.INI
-    return Settings{};
-}

@@ -95,7 +95,19 @@ QString numberText(double number)
         return QStringLiteral("0");
     if (number == std::floor(number) && std::fabs(number) < 1e15)
         return QString::number(qint64(number));
-    return QString::number(number, 'g', 15);
+    const double magnitude = std::fabs(number);
+    if (magnitude < 1e-15 || magnitude >= 1e15)
+        return QString::number(number, 'g', 15);
+    // 15 significant digits like 'g', but never in exponent form ("0.0000001", not "1e-07").
+    const int decimals = 14 - int(std::floor(std::log10(magnitude)));
+    QString text = QString::number(number, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text;
 }
 
 Value Value::fromField(const QString &field)

@@ -1,0 +1,199 @@
+#include "memopages.h"
+
+#include "appcontext.h"
+#include "fileio.h"
+#include "platform.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+FailureTable pageLoadTable(const QString &path, const QString &fallback)
+{
+    FailureTable table;
+    table.rules.append({{Failure::deviceNotReady, Failure::deviceUnavailable},
+                        u"ディスクが準備されていません\r\n\r\nFile名  "_s + path,
+                        false,
+                        MsgButtons::RetryCancel,
+                        MsgIcon::Exclamation,
+                        FailureAction::Retry,
+                        FailureAction::Stop});
+    table.rules.append({{Failure::accessRefused},
+                        u"ファイル名が無効です"_s,
+                        false,
+                        MsgButtons::Ok,
+                        MsgIcon::Stop,
+                        FailureAction::Stop,
+                        FailureAction::Stop});
+    // A page file that does not exist is an empty page: nothing is lost by writing it later.
+    QList<int> missing{Failure::fileNotFound};
+    if (path != fallback) {
+        table.rules.append(
+            {{Failure::folderNotFound, Failure::badFileName},
+             path + u" ファイルが見つかりません\r\n\r\n"_s + fallback + u" を読み込みます"_s,
+             false,
+             MsgButtons::YesNo,
+             MsgIcon::Exclamation,
+             FailureAction::Custom,
+             FailureAction::Stop});
+    } else {
+        // Offering the same default file again would only repeat the question.
+        missing << Failure::folderNotFound << Failure::badFileName;
+    }
+    table.rules.append({missing, QString(), false, MsgButtons::Ok, MsgIcon::None,
+                        FailureAction::Next, FailureAction::Next});
+    table.rules.append({{},
+                        QString(),
+                        true,
+                        MsgButtons::Ok,
+                        MsgIcon::None,
+                        FailureAction::Retry,
+                        FailureAction::Retry});
+    return table;
+}
+
+void applyPage(AppContext &ctx, int page, const QString &text, int today)
+{
+    ctx.memoText[page] = Value(text);
+    ctx.memoLoadFailed[page] = false;
+    if (page == 0) {
+        const int line = lastLineOfDay(text, today);
+        if (line >= 0)
+            ctx.memoTodayLine = qint16(qMin(line, 32767));
+    }
+}
+
+} // namespace
+
+int lineDayNumber(QStringView line)
+{
+    if (line.isEmpty() || !isAsciiDigit(line[0]))
+        return -1;
+    const int first = line[0].unicode() - u'0';
+    if (line.size() >= 2 && isAsciiDigit(line[1]))
+        return first * 10 + (line[1].unicode() - u'0');
+    return first;
+}
+
+int lastLineOfDay(QStringView pageText, int day)
+{
+    int found = -1;
+    int index = 0;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype end = pageText.indexOf(u"\r\n", start);
+        const QStringView line = pageText.mid(start, (end < 0 ? pageText.size() : end) - start);
+        if (!line.isEmpty() && lineDayNumber(line) == day)
+            found = index;
+        if (end < 0)
+            return found;
+        start = end + 2;
+        ++index;
+    }
+}
+
+QString withCrLf(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            out += u"\r\n";
+        } else if (c == u'\n') {
+            out += u"\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString memoPageFromFile(QStringView content)
+{
+    QString text = withCrLf(content);
+    if (text.startsWith(u'"')) {
+        const qsizetype close = text.lastIndexOf(u'"');
+        if (close > 0)
+            return text.mid(1, close - 1);
+        text.remove(0, 1);
+    }
+    if (text.endsWith(u"\r\n"))
+        text.chop(2);
+    return text;
+}
+
+QString memoPageFileText(QStringView pageText)
+{
+    return u'"' + pageText.toString() + u"\"\r\n"_s;
+}
+
+QString defaultMemoPath(const AppContext &ctx, int page)
+{
+    return ctx.dataFile(page == 0 ? u"schedule.dat"_s : u"memo.dat"_s);
+}
+
+QString memoPagePath(const AppContext &ctx, int page)
+{
+    const QString &path = ctx.settings.memoFilePath[page];
+    return path.isEmpty() ? defaultMemoPath(ctx, page) : path;
+}
+
+void loadMemoPages(AppContext &ctx)
+{
+    const int today = ctx.platform.now().date().day();
+    ctx.memoText[0] = Value(QString());
+    for (int page = 0; page < 2; ++page) {
+        const QString fallback = defaultMemoPath(ctx, page);
+        QString path = memoPagePath(ctx, page);
+        for (;;) {
+            FileOperation op(ctx.platform, pageLoadTable(path, fallback));
+            QString content;
+            const StepResult result = op.run([&]() -> std::optional<FileFailure> {
+                std::optional<FileFailure> failure = readFileText(path, content);
+                const bool folderMissing = failure && (failure->number == Failure::folderNotFound ||
+                                                       failure->number == Failure::badFileName);
+                // The page now names its default file, whatever the answer to the question.
+                if (folderMissing && path != fallback)
+                    ctx.settings.memoFilePath[page] = fallback;
+                return failure;
+            });
+            if (result == StepResult::Done) {
+                applyPage(ctx, page, memoPageFromFile(content), today);
+                break;
+            }
+            if (result == StepResult::Next) {
+                applyPage(ctx, page, QString(), today);
+                break;
+            }
+            if (result == StepResult::Custom) {
+                path = fallback;
+                continue;
+            }
+            return;
+        }
+    }
+}
+
+void saveMemoPages(AppContext &ctx, const std::array<QString, 2> &boxTexts, FileOperation &op)
+{
+    for (int page = 0; page < 2; ++page) {
+        const QString text = withCrLf(boxTexts[page]);
+        // A page whose file could not be read is written only once the user changed it.
+        const bool untouched = text == ctx.memoText[page].toText();
+        ctx.memoText[page] = Value(text);
+        if (ctx.memoLoadFailed[page] && untouched)
+            continue;
+        const QString path = memoPagePath(ctx, page);
+        op.run([&] { return writeFileText(path, memoPageFileText(text)); });
+        if (op.stopped())
+            return;
+    }
+}
