@@ -191,7 +191,9 @@ void CalendarPage::pickItemFont(int j)
     const size_t i = size_t(j);
     FontChoice picked{s.calFontName[i], double(s.calFontSize[i]), s.calFontBold[i] != 0,
                       s.calFontItalic[i] != 0};
-    pickFont(m_env.ctx.platform, picked);
+    // A cancelled dialog changes nothing, not even through the all-items row's fan-out.
+    if (!pickFont(m_env.ctx.platform, picked))
+        return;
     const auto store = [&](size_t item) {
         s.calFontName[item] = picked.name;
         s.calFontSize[item] = toInt16(picked.size);
@@ -215,17 +217,19 @@ void CalendarPage::pickItemFont(int j)
     CalendarWindow *cal = calendar();
     if (!cal)
         return;
+    // Fonts only: the day labels keep their colours, holidays included.
     if (j == titleItem || j == allItem)
-        cal->applyTitleStyle();
+        cal->applyTitleFont();
     for (int c : columns)
-        cal->applyColumnStyle(c);
+        cal->applyColumnFont(c);
 }
 
 void CalendarPage::pickItemColour(int j)
 {
     Settings &s = m_env.ctx.settings;
     QString picked = s.calForeColor[size_t(j)].toText();
-    pickColor(m_env.ctx.platform, picked);
+    if (!pickColor(m_env.ctx.platform, picked))
+        return;
     const auto store = [&](size_t item) {
         // Keep the stored form when the colour did not change.
         if (s.calForeColor[item].toText() != picked)
@@ -242,17 +246,19 @@ void CalendarPage::pickItemColour(int j)
     if (!cal)
         return;
     if (j == titleItem || j == allItem)
-        cal->applyTitleStyle();
+        cal->applyTitleForeColor();
     // Holidays take the holiday colour again at the calendar's next computation.
     for (int c : columns)
-        cal->applyColumnStyle(c);
+        cal->applyColumnForeColor(c);
 }
 
 void CalendarPage::pickBackColour(int k)
 {
     Settings &s = m_env.ctx.settings;
     QString picked = s.calBackColor[size_t(k)].toText();
-    pickColor(m_env.ctx.platform, picked);
+    // Cancelled: a colour never chosen (0) must not blacken the calendar.
+    if (!pickColor(m_env.ctx.platform, picked))
+        return;
     if (s.calBackColor[size_t(k)].toText() != picked)
         s.calBackColor[size_t(k)] = Value(picked);
     CalendarWindow *cal = calendar();

@@ -174,8 +174,6 @@ void TitleBioPage::showBio()
 void TitleBioPage::takeOverOnClose()
 {
     m_env.ctx.settings.titleBarText = m_text2->text();
-    if (m_env.links.main)
-        m_env.links.main->updateCaption();
     takeOverBirthDate();
 }
 
