@@ -27,9 +27,9 @@ inline QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-inline QString join(const QDir &dir, const QString &name)
+inline QString join(const QString &dir, const QString &name)
 {
-    return dir.path() + QDir::separator() + name;
+    return dir + QDir::separator() + name;
 }
 
 } // namespace CoreFiles
