@@ -7,7 +7,6 @@
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <limits>
@@ -31,13 +30,6 @@ void setBackColour(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, colour);
-    widget->setPalette(p);
-}
-
 void setPointSize(QWidget *widget, int points)
 {
     QFont f = widget->font();
@@ -47,14 +39,6 @@ void setPointSize(QWidget *widget, int points)
     }
 }
 
-QLabel *makeLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMargin(0);
-    label->setIndent(0);
-    return label;
-}
 
 } // namespace
 
@@ -107,10 +91,9 @@ CalendarWindow::~CalendarWindow() = default;
 void CalendarWindow::createControls()
 {
     // Label1: design position, border and font until start-up applies the stored style.
-    m_title = makeLabel(this);
+    m_title = new CellLabel(this);
     m_title->setObjectName(u"Label1"_s);
-    m_title->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_title->setLineWidth(1);
+    m_title->setFramed(true);
     m_title->setFont(storedFont(u"ＭＳ Ｐゴシック"_s, 18));
     setBackColour(m_title, designWindowColour);
     Twips::setGeometry(m_title, 0, 0, 2130, 375);
@@ -119,10 +102,10 @@ void CalendarWindow::createControls()
     const QColor cellText = palette().color(QPalette::Text);
     for (int line = 0; line < 7; ++line) {
         for (int c = 0; c < 7; ++c) {
-            QLabel *label = makeLabel(this);
+            auto *label = new CellLabel(this);
             label->setObjectName(u"Label%1_%2"_s.arg(line + 2).arg(c));
             setBackColour(label, cellBack);
-            setTextColour(label, cellText);
+            label->setTextColour(cellText);
             Twips::setGeometry(label, 495.0 * c, 570 + 300.0 * line, 495, 300);
             if (line == 0)
                 m_headings[size_t(c)] = label;
@@ -158,7 +141,7 @@ void CalendarWindow::applyStyleDefaults()
     }
 }
 
-QLabel *CalendarWindow::columnLabel(int column, int line) const
+CellLabel *CalendarWindow::columnLabel(int column, int line) const
 {
     return line == 0 ? m_headings[size_t(column)] : m_days[size_t(line - 1)][size_t(column)];
 }
@@ -180,11 +163,10 @@ void CalendarWindow::calendar_calc()
     for (int r = 0; r < MonthSheet::rows; ++r) {
         for (int c = 0; c < MonthSheet::columns; ++c) {
             const DayCell &cell = sheet.cell(r, c);
-            QLabel *label = m_days[size_t(r)][size_t(c)];
+            CellLabel *label = m_days[size_t(r)][size_t(c)];
             label->setText(cell.text);
-            setTextColour(label, colorFromBgr(cell.colour));
-            label->setFrameStyle(cell.framed ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
-            label->setLineWidth(1);
+            label->setTextColour(colorFromBgr(cell.colour));
+            label->setFramed(cell.framed);
         }
     }
     m_ctx.platform.setBusyPointer(this, false);
@@ -205,7 +187,7 @@ void CalendarWindow::applyTitleFont()
 
 void CalendarWindow::applyTitleForeColor()
 {
-    setTextColour(m_title, colorFromBgr(m_ctx.settings.calForeColor[size_t(titleEntry)].toNumber()));
+    m_title->setTextColour(colorFromBgr(m_ctx.settings.calForeColor[size_t(titleEntry)].toNumber()));
 }
 
 void CalendarWindow::applyTitleStyle()
@@ -232,7 +214,7 @@ void CalendarWindow::applyColumnForeColor(int column)
         return;
     const QColor colour = colorFromBgr(m_ctx.settings.calForeColor[size_t(column)].toNumber());
     for (int line = 0; line < 7; ++line)
-        setTextColour(columnLabel(column, line), colour);
+        columnLabel(column, line)->setTextColour(colour);
 }
 
 void CalendarWindow::applyColumnStyle(int column)
@@ -345,7 +327,7 @@ void CalendarWindow::applyLayout(const CalendarLayout &layout)
 
     for (int c = 0; c < 7; ++c) {
         for (int line = 0; line < 7; ++line) {
-            QLabel *label = columnLabel(c, line);
+            CellLabel *label = columnLabel(c, line);
             Twips::setGeometry(label, layout.cellLeft(c), layout.lineTop(line), layout.cellWidth,
                                layout.cellHeight);
             setPointSize(label, line == 0 ? layout.headingFontSize : layout.dayFontSize);

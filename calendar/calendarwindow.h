@@ -1,10 +1,11 @@
 #pragma once
 
+#include "celllabel.h"
+
 #include <QWidget>
 #include <array>
 
 class AppContext;
-class QLabel;
 class QPushButton;
 struct CalendarLayout;
 
@@ -46,7 +47,7 @@ public:
     /** Shows another month (a month outside 1..12 is carried into the year) and recomputes. */
     void showMonth(int year, int month);
 
-    // Controls, for tests and the settings window's tests.
+    // Controls, for tests and the settings window's tests (the labels are CellLabels).
     QLabel *titleLabel() const { return m_title; }
     QLabel *headingLabel(int column) const { return m_headings[size_t(column)]; }
     /** Day label of week row 0..5 (Label3..Label8) and column 0..6. */
@@ -66,14 +67,14 @@ private:
     /** The resize handler: keep on screen, lay out, report the font sizes. */
     void calendarResize();
     void applyLayout(const CalendarLayout &layout);
-    QLabel *columnLabel(int column, int line) const;
+    CellLabel *columnLabel(int column, int line) const;
 
     AppContext &m_ctx;
     int m_year = 2000;
     int m_month = 1;
-    QLabel *m_title = nullptr;
-    std::array<QLabel *, 7> m_headings{};
-    std::array<std::array<QLabel *, 7>, 6> m_days{};
+    CellLabel *m_title = nullptr;
+    std::array<CellLabel *, 7> m_headings{};
+    std::array<std::array<CellLabel *, 7>, 6> m_days{};
     QPushButton *m_prev = nullptr;
     QPushButton *m_next = nullptr;
 };
