@@ -12,7 +12,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -82,9 +85,10 @@ BioWindow::BioWindow(AppContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(
     for (QLabel *label : m_label1)
         Twips::setGeometry(label, 0, 0, m_legendWidth, m_legendHeight);
 
-    m_text1 = new QPlainTextEdit(this);
+    m_text1 = new QTextEdit(this);
     m_text1->setObjectName(u"Text1"_s);
     m_text1->setReadOnly(true);
+    m_text1->setAcceptRichText(false);
     m_text1->setFocusPolicy(Qt::NoFocus);
     m_text1->setFont(storedFont(pGothic, 9));
     m_text1->setPalette(withColours(m_text1->palette(), palette().color(QPalette::WindowText),
@@ -183,14 +187,27 @@ void BioWindow::showAdvice(int entry, const QPointF &posPx)
     const double y = Twips::fromPx(qRound(posPx.y()));
     const double entryLeft = Twips::fromPx(label->x());
     const double entryHeight = Twips::fromPx(label->height());
-    Twips::setGeometry(m_text1, x + entryLeft - text1Width / 2, y + 1.5 * entryHeight, text1Width,
-                       text1Height);
     QString text = adviceText(entry, cyclePhase(entry, *m_daysAlive));
     text.replace(u"\r\n"_s, u"\n"_s); // the text box starts a new paragraph at CR as well
     if (m_text1->toPlainText() != text)
         m_text1->setPlainText(text);
+    Twips::setGeometry(m_text1, x + entryLeft - text1Width / 2, y + 1.5 * entryHeight, text1Width,
+                       adviceBoxHeight(text));
     m_text1->show();
     m_text1->raise();
+}
+
+double BioWindow::adviceBoxHeight(const QString &text) const
+{
+    // The installed fonts set lines wider apart than the design font: grow rather than clip.
+    const int frame = m_text1->frameWidth();
+    QTextDocument measure;
+    measure.setDefaultFont(m_text1->font());
+    measure.setDocumentMargin(m_text1->document()->documentMargin());
+    measure.setPlainText(text);
+    measure.setTextWidth(Twips::toPx(text1Width) - 2 * frame);
+    const int needed = int(std::ceil(measure.size().height())) + 2 * frame;
+    return std::max(text1Height, Twips::fromPx(needed));
 }
 
 void BioWindow::resizeEvent(QResizeEvent *event)
@@ -223,7 +240,7 @@ bool BioWindow::eventFilter(QObject *watched, QEvent *event)
         for (int i = 0; i < Bio::cycleCount; ++i) {
             if (watched == m_label1[size_t(i)]) {
                 showAdvice(i, mouse->position());
-                return false;
+                return true; // an ignored move would reach the window and hide the box again
             }
         }
         if (watched == m_picture1 || watched == m_label2)

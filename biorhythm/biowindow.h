@@ -8,7 +8,7 @@
 class AppContext;
 class BioChartArea;
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 
 /** The biorhythm chart tool window "bio". */
 class BioWindow final : public QWidget
@@ -30,7 +30,7 @@ public:
     QLabel *Label1(int i) const { return m_label1[size_t(i)]; }
     QLabel *Label2() const { return m_label2; }
     BioChartArea *Picture1() const { return m_picture1; }
-    QPlainTextEdit *Text1() const { return m_text1; }
+    QTextEdit *Text1() const { return m_text1; }
     const BioDrawing &drawing() const { return m_drawing; }
 
 protected:
@@ -43,12 +43,13 @@ protected:
 private:
     void showAdvice(int entry, const QPointF &posPx);
     void applyDrawing();
+    double adviceBoxHeight(const QString &text) const;
 
     AppContext &m_ctx;
     std::array<QLabel *, 3> m_label1{};
     QLabel *m_label2 = nullptr;
     BioChartArea *m_picture1 = nullptr;
-    QPlainTextEdit *m_text1 = nullptr;
+    QTextEdit *m_text1 = nullptr;
     BioDrawing m_drawing;
     /** Days alive of the last run, nullopt when its dates were no real dates. */
     std::optional<int> m_daysAlive;
