@@ -53,17 +53,32 @@ std::optional<QByteArray> toCp932(QStringView text)
     return bytes;
 }
 
+// Valid UTF-8 and not plain ASCII: the decoded text, else nullopt.
+std::optional<QString> fromUtf8(QByteArrayView bytes)
+{
+    if (isAscii(bytes))
+        return std::nullopt;
+    // Stateless: a sequence cut off at the end counts as invalid instead of waiting for more.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+bool readsAsUtf8(QByteArrayView bytes)
+{
+    return fromUtf8(bytes).has_value();
+}
+
 } // namespace
 
 QString decode(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    // Stateless: a sequence cut off at the end counts as invalid instead of waiting for more.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    if (std::optional<QString> text = fromUtf8(bytes))
+        return *text;
     return decodeCp932(bytes);
 }
 
@@ -74,7 +89,10 @@ bool fitsCp932(QStringView text)
 
 QByteArray encode(QStringView text)
 {
-    if (std::optional<QByteArray> bytes = toCp932(text))
+    // A few CP932 texts (pairs of half-width katakana) are also valid UTF-8; the reader would
+    // take those for UTF-8, so they are written in UTF-8 to read back as written.
+    std::optional<QByteArray> bytes = toCp932(text);
+    if (bytes && !readsAsUtf8(*bytes))
         return *bytes;
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::WriteBom);
     return utf8.encode(text);

@@ -44,8 +44,8 @@ private slots:
     void decodes_data();
     void decodes();
     void encodesCp932WhenItFits();
-    void encodesUtf8WhenCp932CannotHoldIt_data();
-    void encodesUtf8WhenCp932CannotHoldIt();
+    void encodesUtf8WhenCp932WouldNotReadBack_data();
+    void encodesUtf8WhenCp932WouldNotReadBack();
     void survivesHostileInput();
 };
 
@@ -239,16 +239,17 @@ void TestRecordFile::encodesCp932WhenItFits()
     QCOMPARE(TextCodec::decode(bytes), text);
 }
 
-void TestRecordFile::encodesUtf8WhenCp932CannotHoldIt_data()
+void TestRecordFile::encodesUtf8WhenCp932WouldNotReadBack_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("emoji") << u"会議 😀"_s;
     QTest::newRow("rare kanji") << u"𠮷野家"_s;
     QTest::newRow("wave dash as typed on Linux") << u"10時〜12時"_s;
     QTest::newRow("accented Latin") << u"Café"_s;
+    QTest::newRow("half-width katakana whose CP932 bytes are valid UTF-8") << u"ﾃｽ"_s;
 }
 
-void TestRecordFile::encodesUtf8WhenCp932CannotHoldIt()
+void TestRecordFile::encodesUtf8WhenCp932WouldNotReadBack()
 {
     QFETCH(QString, text);
     const QByteArray bytes = TextCodec::encode(text);
