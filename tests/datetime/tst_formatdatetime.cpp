@@ -36,6 +36,7 @@ private slots:
     void numberPatterns_data();
     void numberPatterns();
     void matchesQDateOnRandomDays();
+    void randomPatternsAndValues();
 };
 
 void TestFormatDateTime::clockRows_data()
@@ -312,6 +313,38 @@ void TestFormatDateTime::matchesQDateOnRandomDays()
         for (QDate d = QDate(date.year(), 1, 2); d <= date; d = d.addDays(1))
             week += d.dayOfWeek() == 7 ? 1 : 0;
         QVERIFY2(formatDateTime(serial, u"ww") == QString::number(week), qPrintable(why));
+    }
+}
+
+void TestFormatDateTime::randomPatternsAndValues()
+{
+    // Any mix of tokens, places and literals: never a crash, and every token prints something.
+    const QString alphabet = u"cdhmnswyaAMP/:#0,.+- 年日ｍ"_s;
+    const Value values[] = {at(2001, 10, 8, 13, 5, 9),
+                            at(100, 1, 1),
+                            at(9999, 12, 31, 23, 59, 59),
+                            0,
+                            -0.5,
+                            1e308,
+                            -1e308,
+                            5e-324,
+                            std::numeric_limits<double>::quiet_NaN(),
+                            u"2000/5/5 13:05:09"_s,
+                            u"-12345.678"_s,
+                            u"x"_s};
+    QRandomGenerator rng(7);
+    for (int k = 0; k < 20000; ++k) {
+        QString pattern;
+        const int len = 1 + int(rng.bounded(16));
+        for (int i = 0; i < len; ++i)
+            pattern.append(alphabet[int(rng.bounded(int(alphabet.size())))]);
+        const Value &value = values[rng.bounded(int(std::size(values)))];
+        const QString text = formatDateTime(value, pattern);
+        QCOMPARE(formatDateTime(value, pattern), text);
+        const std::optional<double> serial = DateTime::fromValue(value);
+        if (serial && DateTime::fields(*serial) &&
+            (pattern.contains(u'y') || pattern.contains(u'd')))
+            QVERIFY2(!text.isEmpty() && text.size() >= pattern.size() / 6, qPrintable(pattern));
     }
 }
 
