@@ -9,6 +9,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+namespace {
+
+/** An option button that takes a click anywhere on its rectangle, caption or not. */
+class OptionButton final : public QRadioButton
+{
+public:
+    OptionButton(const QString &caption, QWidget *parent) : QRadioButton(caption, parent) {}
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+} // namespace
+
 namespace PageLayout {
 
 void applyLook(QWidget *control, const Look &look)
@@ -57,7 +71,7 @@ QLabel *label(QWidget *parent, const QString &text, double left, double top, dou
 QRadioButton *option(QWidget *parent, const QString &caption, double left, double top,
                      double width, double height, const Look &look)
 {
-    auto *o = new QRadioButton(caption, parent);
+    auto *o = new OptionButton(caption, parent);
     o->setAutoExclusive(false); // OptionGroup keeps exactly one selected
     applyLook(o, look);
     Twips::setGeometry(o, left, top, width, std::max(height, 240.0));

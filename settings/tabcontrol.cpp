@@ -26,6 +26,7 @@ void TabControl::addPage(QWidget *page, const QString &caption)
     m_stack->addWidget(page);
     m_bar->addTab(caption);
     m_bar->raise();
+    placeChildren();
 }
 
 int TabControl::currentIndex() const
@@ -50,8 +51,16 @@ QWidget *TabControl::page(int index) const
 
 void TabControl::resizeEvent(QResizeEvent *)
 {
+    placeChildren();
+}
+
+void TabControl::placeChildren()
+{
+    // Also while hidden: the pages are full size from the start.
     m_bar->setGeometry(0, 0, width(), m_stripPx);
     m_stack->setGeometry(rect());
+    for (int i = 0; i < m_stack->count(); ++i)
+        m_stack->widget(i)->setGeometry(rect());
 }
 
 void TabControl::paintEvent(QPaintEvent *)

@@ -30,6 +30,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void placeChildren();
+
     int m_stripPx;
     QTabBar *m_bar;
     QStackedWidget *m_stack;
