@@ -1,5 +1,6 @@
 #include "filefailure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -53,6 +54,10 @@ std::optional<FileFailure> checkPath(const QString &path, FileAccess access)
         return failure(Failure::badFileName, EINVAL);
     if (nameTooLong(path))
         return failure(Failure::badFileName, ENAMETOOLONG);
+    // A relative name (or one from another system, such as "C:\memo.dat") would depend on
+    // the current folder; the program's files always have a full path.
+    if (QDir::isRelativePath(path))
+        return failure(Failure::badFileName, EINVAL);
     const QFileInfo info(path);
     if (info.isDir())
         return failure(Failure::accessRefused, EISDIR);

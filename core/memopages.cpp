@@ -1,8 +1,8 @@
 #include "memopages.h"
 
 #include "appcontext.h"
-#include "memopagetext.h"
 #include "fileio.h"
+#include "memopagetext.h"
 #include "platform.h"
 
 using namespace Qt::StringLiterals;

@@ -58,19 +58,18 @@ void TestDataFiles::holidays_data()
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("empty file") << QString() << 0 << QStringList() << QStringList();
     QTest::newRow("a quoted date on the second line")
-        << u"2001/1/1\r\n\"2001/2/11\"\r\n"_s << 2
-        << QStringList{u"2001/1/1"_s, u"2001/2/11"_s} << QStringList();
+        << u"2001/1/1\r\n\"2001/2/11\"\r\n"_s << 2 << QStringList{u"2001/1/1"_s, u"2001/2/11"_s}
+        << QStringList();
     QTest::newRow("several on one line")
         << u"2001/5/3,2001/5/4,2001/5/5"_s << 3
         << QStringList{u"2001/5/3"_s, u"2001/5/4"_s, u"2001/5/5"_s} << QStringList();
     QTest::newRow("blank lines hold no entry")
-        << u"2001/1/1\r\n\r\n2001/1/2\r\n\r\n"_s << 2
-        << QStringList{u"2001/1/1"_s, u"2001/1/2"_s} << QStringList();
+        << u"2001/1/1\r\n\r\n2001/1/2\r\n\r\n"_s << 2 << QStringList{u"2001/1/1"_s, u"2001/1/2"_s}
+        << QStringList();
     QTest::newRow("100 entries") << holidayLines(100) << 100 << QStringList{u"2030/1/1"_s}
                                  << QStringList();
-    QTest::newRow("150 entries stop at 100") << holidayLines(150) << 100
-                                             << QStringList{u"2030/1/1"_s}
-                                             << QStringList{tooManyHolidays};
+    QTest::newRow("150 entries stop at 100")
+        << holidayLines(150) << 100 << QStringList{u"2030/1/1"_s} << QStringList{tooManyHolidays};
 }
 
 void TestDataFiles::holidays()
@@ -151,10 +150,10 @@ void TestDataFiles::todaysWord_data()
     QTest::addColumn<QString>("content");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<Value>("word");
-    QTest::newRow("day 32 of 400") << numberedLines(400, u"言葉"_s) << QDate(2026, 2, 1)
-                                   << Value(u"言葉32"_s);
-    QTest::newRow("day 366 of 365 gives the last") << numberedLines(365, u"言葉"_s)
-                                                   << QDate(2024, 12, 31) << Value(u"言葉365"_s);
+    QTest::newRow("day 32 of 400")
+        << numberedLines(400, u"言葉"_s) << QDate(2026, 2, 1) << Value(u"言葉32"_s);
+    QTest::newRow("day 366 of 365 gives the last")
+        << numberedLines(365, u"言葉"_s) << QDate(2024, 12, 31) << Value(u"言葉365"_s);
     QTest::newRow("an unquoted comma makes two entries")
         << u"a,b\r\nc\r\n"_s << QDate(2026, 1, 2) << Value(u"b"_s);
     QTest::newRow("a quoted comma stays in one entry")
@@ -162,8 +161,8 @@ void TestDataFiles::todaysWord_data()
     QTest::newRow("a quoted saying keeps its comma")
         << u"\"a,b\"\r\nc\r\n"_s << QDate(2026, 1, 1) << Value(u"a,b"_s);
     QTest::newRow("a plain number is a number") << u"42\r\n"_s << QDate(2026, 1, 1) << Value(42);
-    QTest::newRow("an empty file leaves the word") << QString() << QDate(2026, 1, 1)
-                                                   << Value(u"yesterday"_s);
+    QTest::newRow("an empty file leaves the word")
+        << QString() << QDate(2026, 1, 1) << Value(u"yesterday"_s);
 }
 
 void TestDataFiles::todaysWord()
@@ -227,14 +226,14 @@ void TestDataFiles::memoFileFailures_data()
     QTest::addColumn<bool>("forWriting");
     QTest::addColumn<QString>("sentence");
     QTest::newRow("missing file") << u"none.txt"_s << false << u"ファイルが見つかりません"_s;
-    QTest::newRow("missing folder, reading") << u"no/none.txt"_s << false
-                                             << u"フォルダが見つかりません"_s;
-    QTest::newRow("missing folder, writing") << u"no/none.txt"_s << true
-                                             << u"フォルダが見つかりません"_s;
+    QTest::newRow("missing folder, reading")
+        << u"no/none.txt"_s << false << u"フォルダが見つかりません"_s;
+    QTest::newRow("missing folder, writing")
+        << u"no/none.txt"_s << true << u"フォルダが見つかりません"_s;
     QTest::newRow("a folder, reading") << u"folder"_s << false << u"このファイルは開けません"_s;
     QTest::newRow("a folder, writing") << u"folder"_s << true << u"このファイルは開けません"_s;
-    QTest::newRow("a binary file") << u"picture.png"_s << false
-                                   << u"テキストファイルではありません"_s;
+    QTest::newRow("a binary file")
+        << u"picture.png"_s << false << u"テキストファイルではありません"_s;
     QTest::newRow("no name") << QString() << false << u"ファイル名が正しくありません"_s;
 }
 
@@ -248,8 +247,7 @@ void TestDataFiles::memoFileFailures()
     QVERIFY(CoreFiles::writeBytes(CoreFiles::join(dir.path(), u"picture.png"_s),
                                   QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)));
     const QString path = name.isEmpty() ? QString() : CoreFiles::join(dir.path(), name);
-    const MemoFileResult result =
-        forWriting ? writeMemoFile(path, u"text"_s) : readMemoFile(path);
+    const MemoFileResult result = forWriting ? writeMemoFile(path, u"text"_s) : readMemoFile(path);
     QVERIFY(!result.ok);
     QVERIFY2(result.errorMessage.startsWith(sentence), qPrintable(result.errorMessage));
     QVERIFY(result.errorMessage.endsWith(path));

@@ -64,15 +64,23 @@ void TestFileFailure::classifiesRealPaths_data()
     const QString tooLong = QString(300, u'a');
     QTest::newRow("missing file, reading") << u"missing.txt"_s << false << Failure::fileNotFound;
     QTest::newRow("missing file, writing is fine") << u"missing.txt"_s << true << 0;
-    QTest::newRow("folder missing, reading") << u"nofolder/x.txt"_s << false << Failure::folderNotFound;
-    QTest::newRow("folder missing, writing") << u"nofolder/x.txt"_s << true << Failure::folderNotFound;
-    QTest::newRow("a file in place of the folder") << u"file.txt/x.txt"_s << false << Failure::folderNotFound;
-    QTest::newRow("a folder in place of the file, reading") << u"folder"_s << false << Failure::accessRefused;
-    QTest::newRow("a folder in place of the file, writing") << u"folder"_s << true << Failure::accessRefused;
+    QTest::newRow("folder missing, reading")
+        << u"nofolder/x.txt"_s << false << Failure::folderNotFound;
+    QTest::newRow("folder missing, writing")
+        << u"nofolder/x.txt"_s << true << Failure::folderNotFound;
+    QTest::newRow("a file in place of the folder")
+        << u"file.txt/x.txt"_s << false << Failure::folderNotFound;
+    QTest::newRow("a folder in place of the file, reading")
+        << u"folder"_s << false << Failure::accessRefused;
+    QTest::newRow("a folder in place of the file, writing")
+        << u"folder"_s << true << Failure::accessRefused;
     QTest::newRow("a pipe in place of the file") << u"pipe"_s << false << Failure::accessRefused;
     QTest::newRow("too long a name, reading") << tooLong << false << Failure::badFileName;
     QTest::newRow("too long a name, writing") << tooLong << true << Failure::badFileName;
     QTest::newRow("existing file") << u"file.txt"_s << false << 0;
+    QTest::newRow("relative name, reading") << u"!relative.txt"_s << false << Failure::badFileName;
+    QTest::newRow("name from another system, writing")
+        << u"!C:\\TAMO\\memo.dat"_s << true << Failure::badFileName;
 }
 
 void TestFileFailure::classifiesRealPaths()
@@ -86,7 +94,8 @@ void TestFileFailure::classifiesRealPaths()
     QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
     QCOMPARE(::mkfifo(QFile::encodeName(join(dir.path(), u"pipe"_s)).constData(), 0600), 0);
 
-    const QString path = join(dir.path(), name);
+    // A name starting with '!' is used as it is, without the folder.
+    const QString path = name.startsWith(u'!') ? name.mid(1) : join(dir.path(), name);
     const std::optional<FileFailure> checked =
         checkPath(path, forWriting ? FileAccess::Write : FileAccess::Read);
     QCOMPARE(checked ? checked->number : 0, number);
@@ -112,12 +121,18 @@ void TestFileFailure::classifiesSystemErrors_data()
     QTest::addColumn<bool>("forWriting");
     QTest::addColumn<int>("number");
     QTest::newRow("no medium is device not ready") << ENOMEDIUM << false << Failure::deviceNotReady;
-    QTest::newRow("no such device is device unavailable") << ENXIO << false << Failure::deviceUnavailable;
-    QTest::newRow("permission denied is access refused") << EACCES << true << Failure::accessRefused;
-    QTest::newRow("read-only file system is access refused") << EROFS << true << Failure::accessRefused;
-    QTest::newRow("missing entry while reading is file not found") << ENOENT << false << Failure::fileNotFound;
-    QTest::newRow("missing entry while writing is folder not found") << ENOENT << true << Failure::folderNotFound;
-    QTest::newRow("name too long is bad file name") << ENAMETOOLONG << false << Failure::badFileName;
+    QTest::newRow("no such device is device unavailable")
+        << ENXIO << false << Failure::deviceUnavailable;
+    QTest::newRow("permission denied is access refused")
+        << EACCES << true << Failure::accessRefused;
+    QTest::newRow("read-only file system is access refused")
+        << EROFS << true << Failure::accessRefused;
+    QTest::newRow("missing entry while reading is file not found")
+        << ENOENT << false << Failure::fileNotFound;
+    QTest::newRow("missing entry while writing is folder not found")
+        << ENOENT << true << Failure::folderNotFound;
+    QTest::newRow("name too long is bad file name")
+        << ENAMETOOLONG << false << Failure::badFileName;
     QTest::newRow("disk full keeps a number of its own") << ENOSPC << true << Failure::diskFull;
     QTest::newRow("I/O error") << EIO << false << Failure::ioError;
     QTest::newRow("unknown code is offset") << EBADF << false << Failure::systemBase + EBADF;
@@ -139,7 +154,12 @@ void TestFileFailure::otherFailureShowsNumberAndDescription()
     FakePlatform platform;
     platform.caption = u"ＴＡＭＯ時計"_s;
     FailureTable table;
-    table.rules.append({{}, QString(), true, MsgButtons::Ok, MsgIcon::None, FailureAction::Next,
+    table.rules.append({{},
+                        QString(),
+                        true,
+                        MsgButtons::Ok,
+                        MsgIcon::None,
+                        FailureAction::Next,
                         FailureAction::Next});
     FileOperation op(platform, table);
     ScriptedStep step{{1009}};
@@ -154,7 +174,8 @@ void TestFileFailure::otherFailureShowsNumberAndDescription()
 void TestFileFailure::retriesStopAfterTheThirdFailure()
 {
     FakePlatform platform;
-    queueAnswers(platform, {MsgResult::Retry, MsgResult::Retry, MsgResult::Retry, MsgResult::Retry});
+    queueAnswers(platform,
+                 {MsgResult::Retry, MsgResult::Retry, MsgResult::Retry, MsgResult::Retry});
     FailureTable table;
     table.rules.append(rule({Failure::deviceNotReady}, u"not ready"_s, MsgButtons::RetryCancel,
                             FailureAction::Retry, FailureAction::Stop));
@@ -202,7 +223,12 @@ void TestFileFailure::namedRuleWinsOverAnyOther()
 {
     FakePlatform platform;
     FailureTable table;
-    table.rules.append({{}, QString(), true, MsgButtons::Ok, MsgIcon::None, FailureAction::Next,
+    table.rules.append({{},
+                        QString(),
+                        true,
+                        MsgButtons::Ok,
+                        MsgIcon::None,
+                        FailureAction::Next,
                         FailureAction::Next});
     table.rules.append(rule({Failure::endOfData}, u"short"_s, MsgButtons::Ok, FailureAction::Stop,
                             FailureAction::Stop));
@@ -217,7 +243,12 @@ void TestFileFailure::silentRuleAndBeep()
     FakePlatform platform;
     FailureTable table;
     table.beep = true;
-    table.rules.append({{}, QString(), false, MsgButtons::Ok, MsgIcon::None, FailureAction::Next,
+    table.rules.append({{},
+                        QString(),
+                        false,
+                        MsgButtons::Ok,
+                        MsgIcon::None,
+                        FailureAction::Next,
                         FailureAction::Next});
     FileOperation op(platform, table);
     ScriptedStep step{{75}};
@@ -273,7 +304,8 @@ void TestFileFailure::failedWriteLeavesOldFileIntact()
 
     QVERIFY2(failure.has_value(), "a failed write is reported");
     QCOMPARE(CoreFiles::readBytes(path), QByteArray("old contents\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"TAMOtime.INI"_s});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"TAMOtime.INI"_s});
 }
 
 QTEST_GUILESS_MAIN(TestFileFailure)

@@ -45,6 +45,7 @@ private slots:
     void pageFilesOfOtherWriters_data();
     void pageFilesOfOtherWriters();
     void pageWithCharactersCp932Lacks();
+    void missingFolderYesLoadsTheDefault_data();
     void missingFolderYesLoadsTheDefault();
     void missingFolderNoStopsAndKeepsFiles();
     void missingPageFileIsAnEmptyPage();
@@ -147,8 +148,8 @@ void TestMemoPages::pageFilesOfOtherWriters_data()
     QTest::newRow("line feeds only") << QByteArray("\"1 A\n2 B\"\n") << u"1 A\r\n2 B"_s;
     QTest::newRow("blank line after the page") << QByteArray("\"abc\"\r\n\r\n") << u"abc"_s;
     QTest::newRow("no closing quote") << QByteArray("\"abc\r\n") << u"abc"_s;
-    QTest::newRow("plain text without quotes") << QByteArray("hello\r\nworld\r\n")
-                                               << u"hello\r\nworld"_s;
+    QTest::newRow("plain text without quotes")
+        << QByteArray("hello\r\nworld\r\n") << u"hello\r\nworld"_s;
     QTest::newRow("empty file") << QByteArray() << QString();
 }
 
@@ -178,18 +179,26 @@ void TestMemoPages::pageWithCharactersCp932Lacks()
     QCOMPARE(c.ctx.memoText[0], Value(page));
 }
 
+void TestMemoPages::missingFolderYesLoadsTheDefault_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("folder that does not exist") << u"nofolder/page.dat"_s;
+    QTest::newRow("path from another system") << u"!C:\\TAMO\\schedule.dat"_s;
+}
+
 void TestMemoPages::missingFolderYesLoadsTheDefault()
 {
+    QFETCH(QString, path);
     CoreContext c;
-    const QString old = c.file(u"nofolder/page.dat"_s);
+    // A path starting with '!' is used as it is, without the program folder.
+    const QString old = path.startsWith(u'!') ? path.mid(1) : c.file(path);
     QVERIFY(putSettings(c, old, QString()));
     QVERIFY(c.put(u"schedule.dat"_s, u"\"8 既定\"\r\n"_s));
     c.platform.answers.enqueue(MsgResult::Yes);
     loadSettings(c.ctx);
     const QString fallback = c.file(u"schedule.dat"_s);
-    QCOMPARE(c.platform.messageTexts(),
-             QStringList{old + u" ファイルが見つかりません\r\n\r\n"_s + fallback +
-                         u" を読み込みます"_s});
+    QCOMPARE(c.platform.messageTexts(), QStringList{old + u" ファイルが見つかりません\r\n\r\n"_s +
+                                                    fallback + u" を読み込みます"_s});
     QCOMPARE(c.platform.messages[0].buttons, MsgButtons::YesNo);
     QCOMPARE(c.platform.messages[0].icon, MsgIcon::Exclamation);
     QCOMPARE(c.ctx.memoText[0], Value(u"8 既定"_s));

@@ -54,7 +54,8 @@ void TestRecordFile::readsFields_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("fields");
     QTest::newRow("commas separate") << u"1,2,3"_s << QStringList{u"u:1"_s, u"u:2"_s, u"u:3"_s};
-    QTest::newRow("CR LF separates like a comma") << u"1\r\n2\r\n"_s << QStringList{u"u:1"_s, u"u:2"_s};
+    QTest::newRow("CR LF separates like a comma")
+        << u"1\r\n2\r\n"_s << QStringList{u"u:1"_s, u"u:2"_s};
     QTest::newRow("lone CR ends a line") << u"1\r2"_s << QStringList{u"u:1"_s, u"u:2"_s};
     QTest::newRow("lone LF ends a line") << u"1\n2\n"_s << QStringList{u"u:1"_s, u"u:2"_s};
     QTest::newRow("last line without line end") << u"a\r\nb"_s << QStringList{u"u:a"_s, u"u:b"_s};
@@ -160,7 +161,8 @@ void TestRecordFile::writesRecords()
     w.number(1200).value(Value()).value(Value(u"a,b"_s)).number(-3).endRecord();
     w.text(u"ＭＳ ゴシック"_s).value(Value(0.5)).value(Value()).endRecord();
     w.text(QString()).text(u"two\r\nlines"_s).endRecord();
-    QCOMPARE(w.result(), u"1200,,\"a,b\",-3\r\n\"ＭＳ ゴシック\",0.5,\r\n\"\",\"two\r\nlines\"\r\n"_s);
+    QCOMPARE(w.result(),
+             u"1200,,\"a,b\",-3\r\n\"ＭＳ ゴシック\",0.5,\r\n\"\",\"two\r\nlines\"\r\n"_s);
 }
 
 void TestRecordFile::numberTextIsPlainDecimal_data()
@@ -191,8 +193,7 @@ void TestRecordFile::textRoundTrips_data()
     QTest::newRow("line breaks") << u"a\r\nb"_s << u"a\r\nb"_s;
     QTest::newRow("quote without comma comes back whole")
         << u"He said \"hi\""_s << u"He said \"hi\""_s;
-    QTest::newRow("quote with comma becomes full-width")
-        << u"a\"b,c"_s << u"a＂b,c"_s;
+    QTest::newRow("quote with comma becomes full-width") << u"a\"b,c"_s << u"a＂b,c"_s;
     QTest::newRow("leading quote becomes full-width") << u"\"x\""_s << u"＂x＂"_s;
     QTest::newRow("quote with trailing blank becomes full-width") << u"x\" "_s << u"x＂ "_s;
 }

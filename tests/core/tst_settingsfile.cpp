@@ -310,8 +310,8 @@ void TestSettingsFile::readsUtf8Files()
 {
     QFETCH(QByteArray, prefix);
     CoreContext c;
-    QVERIFY(CoreFiles::writeBytes(c.file(u"TAMOtime.INI"_s),
-                                  prefix + joined(goldenLines()).toUtf8()));
+    QVERIFY(
+        CoreFiles::writeBytes(c.file(u"TAMOtime.INI"_s), prefix + joined(goldenLines()).toUtf8()));
     loadSettings(c.ctx);
     QCOMPARE(c.platform.messageTexts(), QStringList());
     QCOMPARE(c.ctx.settings.mainTop, Value(1000));
