@@ -8,9 +8,11 @@
 #include "pagetexts.h"
 #include "platform.h"
 #include "timemain.h"
+#include "twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -22,6 +24,24 @@ namespace {
 const QString cancelled = u"CANCEL"_s;
 constexpr double white = 16777215;     // RGB(255,255,255)
 constexpr double lightGrey = 14737632; // RGB(224,224,224)
+
+/** Keeps the whole path as its text but shows a long one shortened in the middle. */
+class PathLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        const QRect room = contentsRect().adjusted(2, 0, -2, 0);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(room, int(Qt::AlignLeft | Qt::AlignVCenter),
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()));
+    }
+};
 
 } // namespace
 
@@ -45,9 +65,13 @@ void MemoFilePage::buildFrame(int k)
         button(box, u"↑"_s, 2400, 180, 510, 330, look().pt(k == 0 ? 11.25 : 9.0).bold());
     m_image4[i] = pictureButton(box, Art::OpenFile, u"メモファイルを開く"_s, 2950, 180, 330, 330);
     m_image3[i] = pictureButton(box, Art::SaveFile, u"メモファイルに保存"_s, 3300, 180, 330, 330);
-    m_label1[i] =
-        label(box, QString(), k == 0 ? 90 : 135, 540, 3540, 285, look().border().back(white));
-    m_text1[i] = textBox(box, 90, 900, 3600, 2985,
+    m_label1[i] = new PathLabel(box);
+    applyLook(m_label1[i], look().back(white));
+    m_label1[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_label1[i]->setProperty("elidesText", true);
+    Twips::setGeometry(m_label1[i], k == 0 ? 90 : 135, 540, 3540, 285);
+    // As wide as the path label, so the frame's border stays visible beside the scroll bar.
+    m_text1[i] = textBox(box, 90, 900, 3540, 2985,
                          look().font(u"ＭＳ ゴシック"_s).back(k == 0 ? white : lightGrey));
     m_text1[i]->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

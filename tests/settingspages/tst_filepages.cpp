@@ -1,3 +1,4 @@
+#include "datafiles.h"
 #include "memofilepage.h"
 #include "pagesfixture.h"
 #include "todayswordpage.h"
