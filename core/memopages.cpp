@@ -89,6 +89,10 @@ void loadMemoPages(AppContext &ctx)
             QString content;
             const StepResult result = op.run([&]() -> std::optional<FileFailure> {
                 std::optional<FileFailure> failure = readFileText(path, content);
+                // A page file never holds NUL: refusing a picture or program named here also
+                // keeps saving at close from replacing it.
+                if (!failure && content.contains(QChar(0)))
+                    failure = FileFailure{Failure::accessRefused, u"Not a text file"_s};
                 const bool folderMissing = failure && (failure->number == Failure::folderNotFound ||
                                                        failure->number == Failure::badFileName);
                 // The page now names its default file, whatever the answer to the question.

@@ -257,6 +257,15 @@ void loadSettings(AppContext &ctx)
     // Until a page is read, saving at close must not replace its file with an empty page.
     ctx.memoLoadFailed = {true, true};
     Settings &s = ctx.settings;
+    // The first load starts from the built-in defaults, so a missing file, or fields a short
+    // file lacks, never leave the program on empty values (rows of zero height). A later
+    // reload keeps what the program already holds.
+    const bool firstLoad = neverFilled(s);
+    if (firstLoad) {
+        const QString folder = s.appFolder;
+        s = defaultSettings();
+        s.appFolder = folder;
+    }
     FileOperation op(ctx.platform, loadFailureTable());
     QString text;
     op.run([&] { return readFileText(settingsPath(ctx), text); });
@@ -264,14 +273,9 @@ void loadSettings(AppContext &ctx)
         const int number = op.lastFailure().number;
         const bool missing = number == Failure::fileNotFound || number == Failure::folderNotFound ||
                              number == Failure::badFileName;
-        // A first start without the file runs on the built-in defaults (written at close);
-        // a later reload keeps what the program already holds.
-        if (missing && neverFilled(s)) {
-            const QString folder = s.appFolder;
-            s = defaultSettings();
-            s.appFolder = folder;
+        // Without the file the program runs on the defaults and writes them at close.
+        if (missing && firstLoad)
             finishLoading(ctx);
-        }
         return;
     }
 

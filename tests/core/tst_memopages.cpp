@@ -51,6 +51,7 @@ private slots:
     void missingPageFileIsAnEmptyPage();
     void emptyPathMeansTheDefaultFile();
     void touchedPageIsWrittenAfterFailedLoad();
+    void binaryPageFileIsRefusedAndKept();
 };
 
 void TestMemoPages::dayNumberOfALine_data()
@@ -270,6 +271,19 @@ void TestMemoPages::touchedPageIsWrittenAfterFailedLoad()
     saveSettings(c.ctx, {QString(), u"書いた"_s});
     QCOMPARE(c.bytes(u"memo.dat"_s), CoreFiles::cp932(u"\"書いた\"\r\n"_s));
     QVERIFY(QFileInfo(c.file(u"schedule.dat"_s)).isDir());
+}
+
+void TestMemoPages::binaryPageFileIsRefusedAndKept()
+{
+    CoreContext c;
+    const QByteArray picture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    QVERIFY(putSettings(c, c.file(u"picture.png"_s), QString()));
+    QVERIFY(CoreFiles::writeBytes(c.file(u"picture.png"_s), picture));
+    loadSettings(c.ctx);
+    QCOMPARE(c.platform.messageTexts(), QStringList{u"ファイル名が無効です"_s});
+    QCOMPARE(c.ctx.memoText[0], Value(QString()));
+    saveSettings(c.ctx, {QString(), QString()});
+    QCOMPARE(c.bytes(u"picture.png"_s), picture);
 }
 
 QTEST_GUILESS_MAIN(TestMemoPages)

@@ -67,6 +67,7 @@ private slots:
     void goldenFileRoundTripsByteForByte();
     void shippedFileHoldsTheDefaults();
     void tenLineFile();
+    void shortFileAtFirstStartKeepsDefaults();
     void clampsToTheScreen_data();
     void clampsToTheScreen();
     void bioWeeksDefaults_data();
@@ -161,6 +162,21 @@ void TestSettingsFile::tenLineFile()
     QCOMPARE(s.bioWeeks, Value(3));
     QCOMPARE(c.ctx.memoText[0], Value(u"8 予定"_s));
     QCOMPARE(int(c.ctx.memoTodayLine), 0);
+}
+
+void TestSettingsFile::shortFileAtFirstStartKeepsDefaults()
+{
+    CoreContext c;
+    QVERIFY(c.put(u"TAMOtime.INI"_s, joined(goldenLines().mid(0, 10))));
+    loadSettings(c.ctx);
+    QCOMPARE(c.platform.messageTexts(), QStringList(14, tooShort));
+    const Settings defaults = defaultSettings();
+    const Settings &s = c.ctx.settings;
+    QCOMPARE(s.mainTop, Value(1000));
+    QCOMPARE(s.iconScale, defaults.iconScale);
+    QCOMPARE(s.calFontName, defaults.calFontName);
+    QCOMPARE(s.calFontSize, defaults.calFontSize);
+    QCOMPARE(s.bioWidth, defaults.bioWidth);
 }
 
 void TestSettingsFile::clampsToTheScreen_data()
