@@ -5,6 +5,8 @@
 #include "lookbuilder.h"
 #include "pagelayout.h"
 #include "pagetexts.h"
+#include "platform.h"
+#include "worldclock.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,6 +31,14 @@ DstInfoPage::~DstInfoPage() = default;
 void DstInfoPage::fill()
 {
     const WorldClockState &w = m_env.ctx.world;
-    m_label3->setText(PageTexts::toWidgetText(
-        PageTexts::dstPeriodText(w.euDstStart, w.euDstEnd, w.naDstStart, w.naDstEnd)));
+    QString text;
+    if (w.euDstStart.isValid() && w.naDstStart.isValid()) {
+        text = PageTexts::dstPeriodText(w.euDstStart, w.euDstEnd, w.naDstStart, w.naDstEnd);
+    } else {
+        // Summer time not decided yet: this year's dates by the same rules the clock applies.
+        const int year = m_env.ctx.platform.now().date().year();
+        text = PageTexts::dstPeriodText(euDstStart(year), euDstEnd(year), naDstStart(year),
+                                        naDstEnd(year));
+    }
+    m_label3->setText(PageTexts::toWidgetText(text));
 }

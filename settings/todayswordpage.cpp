@@ -48,7 +48,9 @@ void TodaysWordPage::loadList()
     ctx.platform.setBusyPointer(window, true);
     bool ok = false;
     const QString list = allWordsList(ctx.dataFile(u"kakugen.txt"_s), &ok);
-    if (ok) {
+    if (ok && list.isEmpty()) {
+        m_text4->setPlainText(u"今日の言葉のファイルに言葉がありません"_s);
+    } else if (ok) {
         ctx.allWordsText = list;
         m_text4->setPlainText(PageTexts::toWidgetText(list));
     } else {

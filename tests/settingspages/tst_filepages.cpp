@@ -31,6 +31,7 @@ private slots:
     void wordListLoadsOnceNumbered();
     void wordListSurvivesReopening();
     void missingWordFileExplainsItselfAndRetries();
+    void emptyWordFileSaysSo();
 };
 
 void TestFilePages::fillShowsTextsAndPaths()
@@ -312,6 +313,16 @@ void TestFilePages::missingWordFileExplainsItselfAndRetries()
     QVERIFY(f.write(u"kakugen.txt"_s, "A\r\n"));
     page->Image9()->click();
     QCOMPARE(page->Text4()->toPlainText(), u" 1 A\n"_s);
+}
+
+void TestFilePages::emptyWordFileSaysSo()
+{
+    PagesFixture f;
+    QVERIFY(f.write(u"kakugen.txt"_s, ""));
+    auto *page = f.page<TodaysWordPage>();
+    page->Image9()->click();
+    QCOMPARE(page->Text4()->toPlainText(), u"今日の言葉のファイルに言葉がありません"_s);
+    QVERIFY(f.ctx.allWordsText.isEmpty());
 }
 
 QTEST_MAIN(TestFilePages)

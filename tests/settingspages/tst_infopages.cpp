@@ -18,6 +18,7 @@ private slots:
     void periodTextOfTheYear_data();
     void periodTextOfTheYear();
     void periodTextBuiltOnceAtFilling();
+    void periodTextBeforeSummerTimeWasDecided();
     void versionTextCentred();
 };
 
@@ -63,6 +64,16 @@ void TestInfoPages::periodTextBuiltOnceAtFilling()
     const QString shown = page->Label3()->text();
     decideDst(f.ctx.world, QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
     QCOMPARE(page->Label3()->text(), shown);
+}
+
+void TestInfoPages::periodTextBeforeSummerTimeWasDecided()
+{
+    PagesFixture f;
+    f.platform.clock = QDateTime(QDate(2026, 6, 1), QTime(8, 0));
+    auto *page = f.page<DstInfoPage>();
+    const QStringList lines = page->Label3()->text().split(u'\n');
+    QCOMPARE(lines.at(4), u"　今年　3月29日(日)　～　10月25日(日)"_s);
+    QCOMPARE(lines.at(10), u"　今年　3月8日(日)　～　11月1日(日)"_s);
 }
 
 void TestInfoPages::versionTextCentred()
