@@ -74,13 +74,13 @@ void TestTitleBioPage::iconScaleGo()
     f.ctx.settings.itemFontSize[0] = Value(20);
     auto *page = f.page<TitleBioPage>();
     f.main->applyMainLayout();
-    const double before = f.main->geometry().indicators[0].width;
+    const double before = f.main->layoutTwips().indicators[0].width;
     page->Text3()->setText(typed);
     page->Command4()->click();
     QCOMPARE(f.ctx.settings.iconScale.toNumber(), stored);
     QCOMPARE(page->Text3()->text(), shown);
     // The main window's icons follow at once.
-    const double after = f.main->geometry().indicators[0].width;
+    const double after = f.main->layoutTwips().indicators[0].width;
     if (stored == 1.0)
         QCOMPARE(after, before);
     else
