@@ -144,7 +144,8 @@ void BioWindow::bio_calc()
     m_daysAlive = calc.daysAlive;
 
     m_label2->setText(calc.birthText);
-    Twips::setGeometry(m_label2, 0, 0, fittingWidth(m_label2, label2Width), label2Height);
+    Twips::setGeometry(m_label2, 0, 0, fittingWidth(m_label2, label2Width),
+                       std::max(label2Height, Twips::fromPx(m_label2->sizeHint().height())));
     applyDrawing();
 
     m_ctx.bio.daysAlive = calc.daysAlive.value_or(0);
