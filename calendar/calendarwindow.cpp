@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -38,7 +39,6 @@ void setPointSize(QWidget *widget, int points)
         widget->setFont(f);
     }
 }
-
 
 } // namespace
 
