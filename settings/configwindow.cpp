@@ -67,7 +67,9 @@ void ConfigWindow::buildFrame()
     setWindowIcon(programIcon());
     setFont(storedFont(QStringLiteral("ＭＳ Ｐゴシック"), PageLayout::defaultPoints));
     QPalette pal = palette();
+    // Buttons and the tab strip share the window's grey, as on a classic desktop.
     pal.setColor(QPalette::Window, colorFromBgr(grey));
+    pal.setColor(QPalette::Button, colorFromBgr(grey));
     setPalette(pal);
     setAutoFillBackground(true);
     setFixedSize(Twips::toPx(clientWidth), Twips::toPx(clientHeight));

@@ -33,7 +33,9 @@ void applyLook(QWidget *control, const Look &look)
     QPalette pal = control->palette();
     if (look.backColor >= 0) {
         pal.setColor(QPalette::Window, colorFromBgr(look.backColor));
-        pal.setColor(QPalette::Base, colorFromBgr(look.backColor));
+        // An option's circle stays white whatever the background of the option or its frame.
+        if (!qobject_cast<QRadioButton *>(control) && !qobject_cast<QGroupBox *>(control))
+            pal.setColor(QPalette::Base, colorFromBgr(look.backColor));
         pal.setColor(QPalette::Button, colorFromBgr(look.backColor));
         control->setAutoFillBackground(true);
     }
@@ -63,7 +65,8 @@ QLabel *label(QWidget *parent, const QString &text, double left, double top, dou
     applyLook(l, look);
     if (look.border)
         l->setFrameStyle(QFrame::Box | QFrame::Plain);
-    l->setAlignment(look.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    // Captions start at the top of their box, so a caption above a box never runs into it.
+    l->setAlignment(Qt::AlignTop | (look.centred ? Qt::AlignHCenter : Qt::AlignLeft));
     Twips::setGeometry(l, left, top, width, height);
     return l;
 }

@@ -7,8 +7,12 @@
 #include "titlebiopage.h"
 #include "twips.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
@@ -62,6 +66,8 @@ private slots:
     void cityCaptionsRedWhereSummerTime();
     void rowEditedOnMainSelectsRowAndCity();
     void autoDstSwitchedOffSelectsOffAndRow();
+    void captionsFitTheirControls_data();
+    void captionsFitTheirControls();
 };
 
 void TstConfigWindow::frameAndTabs()
@@ -370,6 +376,69 @@ void TstConfigWindow::autoDstSwitchedOffSelectsOffAndRow()
     QCOMPARE(f.ctx.settings.autoDst, qint16(0));
     QCOMPARE(textColor(w->displayItemsPage()->Option6->option(0)), 16711680u);
     QCOMPARE(w->clockFormatPage()->Option10->selected(), 1);
+}
+
+void TstConfigWindow::captionsFitTheirControls_data()
+{
+    QTest::addColumn<int>("page");
+    const QStringList names{u"display items"_s, u"today's words"_s, u"clock format"_s,
+                            u"memo files"_s, u"title and biorhythm"_s, u"summer time"_s,
+                            u"calendar"_s, u"version"_s};
+    for (int i = 0; i < names.size(); ++i)
+        QTest::newRow(qPrintable(u"page %1 %2"_s.arg(i).arg(names[i]))) << i;
+}
+
+void TstConfigWindow::captionsFitTheirControls()
+{
+    QFETCH(int, page);
+    ConfigFixture f;
+    // The widest samples: seconds on, a city with a suffix.
+    f.ctx.settings.showSeconds = 1;
+    f.ctx.settings.rowCity[0] = Value(2);
+    f.ctx.bio.daysAliveText = u"生まれてから 11,464 日目"_s;
+    f.ctx.bio.yearsAliveText = u"31 年 4 ヶ月 18 日"_s;
+    ConfigWindow *w = f.window();
+    w->setCurrentPage(page);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    emit f.ctx.bioResultsChanged();
+
+    const QString shots = qEnvironmentVariable("TAMO_SHOTS");
+    if (!shots.isEmpty())
+        w->grab().save(u"%1/config-page%2.png"_s.arg(shots).arg(page));
+
+    QStringList clipped;
+    const auto report = [&](const QWidget *c, const QString &text, int need, int have) {
+        if (need > have)
+            clipped << u"%1 \"%2\": %3 > %4 px"_s.arg(QString::fromLatin1(c->metaObject()->className()),
+                                                      text).arg(need).arg(have);
+    };
+    for (QWidget *c : w->tabControl()->page(page)->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(w))
+            continue;
+        const QFontMetrics fm(c->font());
+        if (auto *o = qobject_cast<QRadioButton *>(c)) {
+            const int indicator = c->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, c)
+                                  + c->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, c);
+            report(c, o->text(), indicator + fm.horizontalAdvance(o->text()), c->width());
+            report(c, o->text(), fm.height(), c->height());
+        } else if (auto *b = qobject_cast<QPushButton *>(c); b && !b->text().isEmpty()) {
+            const QRect need = fm.boundingRect(QRect(0, 0, 10000, 10000), 0, b->text());
+            report(c, b->text(), need.width() + 4, c->width());
+            report(c, b->text(), need.height(), c->height());
+        } else if (auto *g = qobject_cast<QGroupBox *>(c)) {
+            report(c, g->title(), fm.horizontalAdvance(g->title()) + 12, c->width());
+        } else if (auto *l = qobject_cast<QLabel *>(c); l && !l->text().isEmpty()) {
+            const int frame = 2 * l->frameWidth();
+            if (l->wordWrap())
+                report(c, l->text(), l->heightForWidth(l->width()), c->height());
+            else
+                report(c, l->text(),
+                       fm.boundingRect(QRect(0, 0, 10000, 10000), 0, l->text()).width() + frame,
+                       c->width());
+        }
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u"\n"_s)));
 }
 
 QTEST_MAIN(TstConfigWindow)
