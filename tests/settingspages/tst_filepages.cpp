@@ -153,7 +153,8 @@ void TestFilePages::unreadableFileIsReportedAndChangesNothing()
     QFETCH(QString, name);
     PagesFixture f;
     QVERIFY(QDir(f.dir.path()).mkdir(u"folder"_s));
-    QVERIFY(f.write(u"picture.bin"_s, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24)));
+    QVERIFY(
+        f.write(u"picture.bin"_s, QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200000010")));
     f.ctx.memoText[0] = Value(u"kept"_s);
     f.ctx.settings.memoFilePath[0] = u"/x/schedule.dat"_s;
     auto *page = f.page<MemoFilePage>();
