@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -160,8 +161,11 @@ void TimeMain::startUp()
         applyRowFont(k);
         applyRowColors(k);
     }
-    for (int page = 0; page < 2; ++page)
-        setMemoBoxText(page, m_ctx.memoText[size_t(page)].toText());
+    for (int page = 0; page < 2; ++page) {
+        const QString text = m_ctx.memoText[size_t(page)].toText();
+        setMemoBoxText(page, text);
+        m_memoOnDisk[size_t(page)] = text; // what the page's file holds (or "" when unread)
+    }
     m_geo.wordPanel.left = 0;
     KAKUGEN_DISP();
     m_geo.memo[0].left = 0;
@@ -276,13 +280,15 @@ void TimeMain::applyPanelFont(int item)
 void TimeMain::KAKUGEN_DISP()
 {
     const QString text = panelText(m_ctx.platform.now(), m_ctx.todaysWord.toText());
-    // Put only a changed text, so the reader's scroll position and selection stay.
-    if (text == m_panelShown)
+    // Put only a changed text, so the reader's scroll position and selection stay; a text the
+    // user typed over is put back.
+    if (text == m_panelShown && !m_wordPanel->document()->isModified())
         return;
     m_panelShown = text;
     QString shown = text;
     shown.replace(u"\r\n"_s, u"\n"_s);
     m_wordPanel->setPlainText(shown);
+    m_wordPanel->document()->setModified(false);
 }
 
 void TimeMain::onClockTick()

@@ -150,8 +150,6 @@ void TimeMain::setMemoBoxText(int page, const QString &crlfText)
     if (page < 0 || page > 1)
         return;
     fillMemoBox(page, crlfText);
-    // What the program puts in a box is what its file holds: only the user's changes are saved.
-    m_memoOnDisk[size_t(page)] = crlfText;
 }
 
 void TimeMain::fillMemoBox(int page, const QString &crlfText)

@@ -5,6 +5,7 @@
 #include "fileio.h"
 #include "greeting.h"
 #include "picturebutton.h"
+#include "qtplatform.h"
 #include "settings.h"
 #include "timemain.h"
 #include "twips.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +45,49 @@ QString shown(const QString &crlf)
     QString s = crlf;
     return s.replace(u"\r\n"_s, u"\n"_s);
 }
+
+/** The scripted platform, but text boxes scroll for real, as the program's own platform does. */
+class RealScrollPlatform final : public Platform
+{
+public:
+    explicit RealScrollPlatform(FakePlatform &fake) : m_fake(fake) {}
+    MsgResult showMessage(const QString &text, const QString &title, MsgButtons buttons,
+                          MsgIcon icon) override
+    {
+        return m_fake.showMessage(text, title, buttons, icon);
+    }
+    QString activeWindowCaption() override { return m_fake.activeWindowCaption(); }
+    void beep() override { m_fake.beep(); }
+    TwipsSize screenSize() override { return m_fake.screenSize(); }
+    QString programFolder() override { return m_fake.programFolder(); }
+    bool otherInstanceRunning() override { return m_fake.otherInstanceRunning(); }
+    void setTopmost(QObject *window, bool on) override { m_fake.setTopmost(window, on); }
+    void scrollTextLines(QObject *box, int lines) override
+    {
+        m_fake.scrollTextLines(box, lines);
+        m_real.scrollTextLines(box, lines);
+    }
+    void setBusyPointer(QObject *window, bool on) override { m_fake.setBusyPointer(window, on); }
+    std::optional<QString> fileDialog(const FileDialogRequest &request) override
+    {
+        return m_fake.fileDialog(request);
+    }
+    std::optional<FontChoice> fontDialog(const FontChoice &preset) override
+    {
+        return m_fake.fontDialog(preset);
+    }
+    std::optional<quint32> colourDialog(quint32 initial) override
+    {
+        return m_fake.colourDialog(initial);
+    }
+    void setCurrentFolder(const QString &folder) override { m_fake.setCurrentFolder(folder); }
+    QDateTime now() override { return m_fake.now(); }
+    double random() override { return m_fake.random(); }
+
+private:
+    FakePlatform &m_fake;
+    QtPlatform m_real;
+};
 
 } // namespace
 
@@ -89,6 +134,7 @@ private slots:
     void memoPanelHelpers();
     void wordPanelHelper();
     void geometryIsInDeviceIndependentPixels();
+    void frontPageOpensAtTodaysLine();
 
 private:
     Settings baseSettings() const;
@@ -658,7 +704,14 @@ void TestTimeMain::panelNotReplacedWhileUnchanged()
     m_platform->clock = QDateTime(QDate(2001, 10, 8), QTime(15, 2, 0));
     w->onClockTick();
     QVERIFY(changes.count() > 0);
-    QVERIFY(w->wordPanel()->toPlainText().startsWith(u"お茶にしませんか"_s));
+    const QString expected = shown(panelText(m_platform->clock, ctx().todaysWord.toText()));
+    QCOMPARE(w->wordPanel()->toPlainText(), expected);
+    QVERIFY(expected.startsWith(u"お茶にしませんか"_s));
+    // Typed over, the panel differs from its text and gets it back at the next tick.
+    QTest::keyClicks(w->wordPanel(), u"zz"_s);
+    QVERIFY(w->wordPanel()->toPlainText() != expected);
+    w->onClockTick();
+    QCOMPARE(w->wordPanel()->toPlainText(), expected);
 }
 
 void TestTimeMain::animationAndMascotTicks()
@@ -879,6 +932,35 @@ void TestTimeMain::geometryIsInDeviceIndependentPixels()
     const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble();
     QCOMPARE(picture.devicePixelRatio(), ratio);
     QCOMPARE(picture.width(), qRound(w->width() * ratio));
+}
+
+void TestTimeMain::frontPageOpensAtTodaysLine()
+{
+    QString front;
+    for (int i = 0; i < 40; ++i)
+        front += u"メモ\r\n"_s;
+    front += u"8 会議\r\n"_s;
+    for (int i = 0; i < 4; ++i)
+        front += u"メモ\r\n"_s;
+    front += u"9 歯医者\r\n"_s;
+    for (int i = 0; i < 60; ++i)
+        front += u"メモ\r\n"_s;
+    RealScrollPlatform platform(*m_platform);
+    m_ctx = std::make_unique<AppContext>(platform);
+    TimeMain *w = start(baseSettings(), front);
+    QCoreApplication::processEvents();
+    QCOMPARE(ctx().memoTodayLine, qint16(40));
+    QScrollBar *bar = w->memoBox(0)->verticalScrollBar();
+    QCOMPARE(bar->value(), 40);
+    QCOMPARE(w->memoBox(0)->cursorForPosition(QPoint(2, 2)).blockNumber(), 40);
+    // The caret stays where it was: at the start of the page.
+    QCOMPARE(w->memoBox(0)->textCursor().position(), 0);
+    m_platform->clock = QDateTime(QDate(2001, 10, 9), QTime(0, 0, 1));
+    w->onAnimationTick();
+    QCoreApplication::processEvents();
+    QCOMPARE(bar->value(), 45);
+    m_main.reset();
+    m_ctx.reset(); // it refers to the local platform
 }
 
 QTEST_MAIN(TestTimeMain)
