@@ -62,8 +62,8 @@ void BenchClock::initTestCase()
     if (source.isEmpty())
         source = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(u".."_s);
     const QString shipped = source + u"/data"_s;
-    for (const QString &name : {u"TAMOtime.INI"_s, u"kakugen.txt"_s, u"holiday.txt"_s,
-                                u"schedule.dat"_s, u"memo.dat"_s})
+    for (const QString &name :
+         {u"TAMOtime.INI"_s, u"kakugen.txt"_s, u"holiday.txt"_s, u"schedule.dat"_s, u"memo.dat"_s})
         QFile::copy(shipped + u'/' + name, m_dir.filePath(name));
     m_platform = std::make_unique<FakePlatform>();
     m_platform->folder = QDir::toNativeSeparators(m_dir.path());
@@ -85,7 +85,8 @@ void BenchClock::panelTextOfOneTick()
     const QString word = m_ctx->todaysWord.toText();
     QDateTime now(QDate(2001, 10, 8), QTime(13, 5, 9));
     qsizetype total = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         total += panelText(now, word).size();
         now = now.addSecs(1);
     }
@@ -96,7 +97,8 @@ void BenchClock::wholeClockTick()
 {
     // Each tick a new second: three captions change, the panel text is built and compared,
     // and the changed rows are painted.
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_platform->clock = m_platform->clock.addSecs(1);
         m_main->onClockTick();
         QCoreApplication::processEvents();
@@ -106,7 +108,8 @@ void BenchClock::wholeClockTick()
 
 void BenchClock::mainLayout()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_main->applyMainLayout();
     }
     QVERIFY(m_main->layoutTwips().rows[0].height > 0);

@@ -190,7 +190,8 @@ std::optional<double> fitPanels(MainGeometry &g, int panelMode)
         g.wordPanel.height = 0;
         wanted = rh + frame;
         break;
-    default: break;
+    default:
+        break;
     }
     g.wordPanel.width = 0.99 * g.windowWidth;
     g.memo[0].width = g.wordPanel.width;

@@ -20,8 +20,8 @@ struct TwipsBox
 /** The main window's controls in twips: the layout operations change it, the window applies it. */
 struct MainGeometry
 {
-    double windowWidth = 0;  // outer, with the caption bar and borders
-    double windowHeight = 0; // outer
+    double windowWidth = 0;             // outer, with the caption bar and borders
+    double windowHeight = 0;            // outer
     std::array<TwipsBox, 3> rows;       // Label1
     std::array<TwipsBox, 3> indicators; // Image1
     TwipsBox button;                    // Command1
@@ -52,9 +52,9 @@ struct RowSizes
 
 namespace MainLayout {
 
-constexpr double frame = 345;      // caption bar and borders, as stored heights include them
-constexpr double rowsGap = 25;     // below the clock rows
-constexpr double buttonCap = 350;  // largest settings button
+constexpr double frame = 345;     // caption bar and borders, as stored heights include them
+constexpr double rowsGap = 25;    // below the clock rows
+constexpr double buttonCap = 350; // largest settings button
 constexpr double memoMinimum = 2000;
 constexpr double wordPanelHeight = 800;
 // Bounds for hand-edited values, far beyond anything a screen can use.

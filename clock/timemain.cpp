@@ -246,8 +246,10 @@ void TimeMain::applyRowColors(int row)
         return;
     QLabel *label = m_rows[size_t(row)];
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colorFromBgr(m_ctx.settings.itemForeColor[size_t(row)].toNumber()));
-    pal.setColor(QPalette::Window, colorFromBgr(m_ctx.settings.rowBackColor[size_t(row)].toNumber()));
+    pal.setColor(QPalette::WindowText,
+                 colorFromBgr(m_ctx.settings.itemForeColor[size_t(row)].toNumber()));
+    pal.setColor(QPalette::Window,
+                 colorFromBgr(m_ctx.settings.rowBackColor[size_t(row)].toNumber()));
     label->setPalette(pal);
 }
 
@@ -255,9 +257,9 @@ void TimeMain::applyRowFont(int row)
 {
     const Settings &s = m_ctx.settings;
     const size_t k = size_t(row);
-    m_rows[k]->setFont(storedFont(s.itemFontName[k].toText(), MainLayout::sanitizedFontSize(s.itemFontSize[k]),
-                                  s.itemFontBold[k].toNumber() != 0,
-                                  s.itemFontItalic[k].toNumber() != 0));
+    m_rows[k]->setFont(
+        storedFont(s.itemFontName[k].toText(), MainLayout::sanitizedFontSize(s.itemFontSize[k]),
+                   s.itemFontBold[k].toNumber() != 0, s.itemFontItalic[k].toNumber() != 0));
 }
 
 void TimeMain::applyPanelFont(int item)
@@ -266,9 +268,9 @@ void TimeMain::applyPanelFont(int item)
     if (item != 3 && item != 4)
         return;
     const size_t k = size_t(item);
-    const QFont font = storedFont(s.itemFontName[k].toText(), s.itemFontSize[k].toNumber(),
-                                  s.itemFontBold[k].toNumber() != 0,
-                                  s.itemFontItalic[k].toNumber() != 0);
+    const QFont font =
+        storedFont(s.itemFontName[k].toText(), s.itemFontSize[k].toNumber(),
+                   s.itemFontBold[k].toNumber() != 0, s.itemFontItalic[k].toNumber() != 0);
     if (item == 3) {
         m_wordPanel->setFont(font);
     } else {

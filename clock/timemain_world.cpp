@@ -56,8 +56,8 @@ void TimeMain::onRowMouseDown(int row, Qt::MouseButton button)
         return;
     m_ctx.state.editRow = row;
     const int city = rowCityIndex(m_ctx.settings, row);
-    const int next = button == Qt::RightButton ? (city + 1) % cityCount
-                                               : (city - 1 + cityCount) % cityCount;
+    const int next =
+        button == Qt::RightButton ? (city + 1) % cityCount : (city - 1 + cityCount) % cityCount;
     m_ctx.settings.rowCity[size_t(row)] = next;
     emit m_ctx.rowEdited(row);
     setIndicatorPicture(row, rowDstFlag(m_ctx.settings, m_ctx.world, row));

@@ -89,8 +89,8 @@ QDate cityStandardDate(const WorldClockState &world, int city, const QDateTime &
     if (!validCity(city))
         return localNow.date();
     // Whole seconds, so an offset of -17 h at exactly 17:00 stays on the local date.
-    const qint64 seconds = localNow.time().msecsSinceStartOfDay() / 1000 +
-                           qint64(offsetHours(world, city)) * 3600;
+    const qint64 seconds =
+        localNow.time().msecsSinceStartOfDay() / 1000 + qint64(offsetHours(world, city)) * 3600;
     return localNow.date().addDays(floorDiv(seconds, 86400));
 }
 
@@ -101,7 +101,8 @@ bool cityDstInForce(const WorldClockState &world, int city, const QDateTime &loc
     const int year = localNow.date().year();
     QDate start, end;
     switch (cityRules[size_t(city)]) {
-    case DstRule::None: return false;
+    case DstRule::None:
+        return false;
     case DstRule::NorthAmerican:
         start = naDstStart(year);
         end = naDstEnd(year);

@@ -22,7 +22,8 @@ QDate euDstEnd(int year);
 
 constexpr int cityCount = 6;
 
-/** Fills the suffixes, the offsets (fractions of a day) and the one-hour shift; clears the DST state. */
+/** Fills the suffixes, the offsets (fractions of a day) and the one-hour shift; clears the DST
+ * state. */
 void initCityTable(WorldClockState &world);
 
 /** The city's standard-time date at the given local (Japanese) time. */

@@ -55,7 +55,8 @@ void TestMainCommands::dailyRefreshAcrossMidnightKeepsTypingAndSettings()
     w->onAnimationTick();
     QCOMPARE(ctx().todaysWord.toText(), u"言葉282"_s);
     QCOMPARE(ctx().todaysWordDay.toInt(), 282);
-    QCOMPARE(w->wordPanel()->toPlainText(), u"おはようございます【今日の言葉】282日41週\n言葉282"_s);
+    QCOMPARE(w->wordPanel()->toPlainText(),
+             u"おはようございます【今日の言葉】282日41週\n言葉282"_s);
     QCOMPARE(ctx().settings, before);
     QCOMPARE(w->memoBoxText(0), u"front "_s + scheduleText);
     QCOMPARE(ctx().memoText[0].toText(), u"front "_s + scheduleText);

@@ -87,10 +87,10 @@ void TestMainLayout::rowCountVisibility_data()
 {
     QTest::addColumn<int>("clockRows");
     QTest::addColumn<RowVisibility>("visibility");
-    QTest::newRow("upper row only") << 0
-                                    << RowVisibility{{true, false, false}, {true, false, false}, false, false};
-    QTest::newRow("upper and middle") << 1
-                                      << RowVisibility{{true, true, false}, {true, true, false}, true, false};
+    QTest::newRow("upper row only")
+        << 0 << RowVisibility{{true, false, false}, {true, false, false}, false, false};
+    QTest::newRow("upper and middle")
+        << 1 << RowVisibility{{true, true, false}, {true, true, false}, true, false};
     QTest::newRow("all three") << 2 << RowVisibility{};
     QTest::newRow("hand-edited 7 shows all three") << 7 << RowVisibility{};
 }
@@ -240,12 +240,14 @@ void TestMainLayout::panelModes_data()
     // Rows of 20 points, rowsHeight = 3 * 20 * tpp * 1.03 + 25.
     const double rh = 3 * 20 * tpp * 1.03 + 25;
     QTest::newRow("11: the memo fills the rest")
-        << 11 << rh + 800 + 345 + 1500 << 800.0 << std::optional<double>() << rh + 800 << 1500.0 << 800.0;
+        << 11 << rh + 800 + 345 + 1500 << 800.0 << std::optional<double>() << rh + 800 << 1500.0
+        << 800.0;
     QTest::newRow("11: too short grows by 2000")
         << 11 << rh + 800 + 345 << 800.0 << std::optional<double>(rh + 800 + 2000 + 345) << rh + 800
         << 480.0 << 800.0;
     QTest::newRow("1: height follows the word panel")
-        << 1 << 9999.0 << 800.0 << std::optional<double>(rh + 1.05 * 800 + 345) << 1665.0 << 480.0 << 800.0;
+        << 1 << 9999.0 << 800.0 << std::optional<double>(rh + 1.05 * 800 + 345) << 1665.0 << 480.0
+        << 800.0;
     QTest::newRow("10: memo only")
         << 10 << rh + 345 + 1000 << 800.0 << std::optional<double>() << rh << 1000.0 << 0.0;
     QTest::newRow("10: exactly the rows gives an empty memo")

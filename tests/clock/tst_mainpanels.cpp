@@ -93,8 +93,8 @@ void TestMainPanels::ctrlShiftLeftPressDoesNothing()
     QTest::mouseRelease(w->memoBox(0)->viewport(), Qt::LeftButton,
                         Qt::ShiftModifier | Qt::ControlModifier, QPoint(5, 5));
     QTest::mousePress(w->memoBox(0)->viewport(), Qt::RightButton, Qt::ShiftModifier, QPoint(5, 5));
-    QTest::mousePress(w->memoBox(0)->viewport(), Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier,
-                      QPoint(5, 5));
+    QTest::mousePress(w->memoBox(0)->viewport(), Qt::LeftButton,
+                      Qt::ShiftModifier | Qt::AltModifier, QPoint(5, 5));
     QCOMPARE(ctx().state.currentMemoPage, 0);
     QVERIFY(w->memoBox(0)->isVisible() && !w->memoBox(1)->isVisible());
 }
@@ -162,7 +162,8 @@ void TestMainPanels::userResizeGivesTheMemoTheRest()
     TimeMain *w = start(baseSettings());
     w->resize(w->width(), 500);
     const MainGeometry &g = w->layoutTwips();
-    QCOMPARE(g.memo[0].height, 500 * 15 + 345 - MainLayout::rowsHeight(g) - g.wordPanel.height - 345);
+    QCOMPARE(g.memo[0].height,
+             500 * 15 + 345 - MainLayout::rowsHeight(g) - g.wordPanel.height - 345);
     QCOMPARE(w->memoBox(0)->height(), Twips::toPx(g.memo[0].height));
     // Dragged shorter than the rows and the panel: it grows so the memo keeps 2000 twips.
     w->resize(w->width(), 40);

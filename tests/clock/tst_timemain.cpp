@@ -50,9 +50,9 @@ void TestTimeMain::startUpFillsTheWindow()
     QCOMPARE(w->rowLabel(0)->text(), u" 10月8日(月) 13時05分09秒"_s);
     QCOMPARE(w->rowLabel(1)->text(), u" 10月8日(月) 00時05分09秒/NY"_s);
     QCOMPARE(w->rowLabel(2)->text(), u" 10月8日(月) 06：05：09(独)"_s);
-    QCOMPARE(w->wordPanel()->toPlainText(),
-             shown(panelText(m_platform->clock, u"言葉281"_s)));
-    QVERIFY(w->wordPanel()->toPlainText().startsWith(u"こんにちは【今日の言葉】281日41週\n言葉281"_s));
+    QCOMPARE(w->wordPanel()->toPlainText(), shown(panelText(m_platform->clock, u"言葉281"_s)));
+    QVERIFY(
+        w->wordPanel()->toPlainText().startsWith(u"こんにちは【今日の言葉】281日41週\n言葉281"_s));
     QCOMPARE(w->memoBoxText(0), scheduleText);
     QCOMPARE(w->memoBoxText(1), memoText);
     QCOMPARE(w->memoBox(0)->toPlainText(), shown(scheduleText));
@@ -137,7 +137,8 @@ void TestTimeMain::sixRightPressesReturnRowToItsCity()
     for (qsizetype i = 0; i < cycle.size(); ++i) {
         QTest::mousePress(w->rowLabel(1), Qt::RightButton);
         QCOMPARE(ctx().settings.rowCity[1].toInt(), cycle.at(i));
-        QVERIFY2(w->rowLabel(1)->text().endsWith(suffixes.at(i)), qPrintable(w->rowLabel(1)->text()));
+        QVERIFY2(w->rowLabel(1)->text().endsWith(suffixes.at(i)),
+                 qPrintable(w->rowLabel(1)->text()));
     }
     QCOMPARE(edited.count(), 6);
     QCOMPARE(edited.last().at(0).toInt(), 1);

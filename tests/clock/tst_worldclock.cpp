@@ -23,8 +23,8 @@ QDateTime localAt(City city, const QDateTime &cityTime)
 {
     static constexpr int hoursBehind[] = {0, 17, 15, 14, 9, 8};
     // Wall-clock arithmetic, free of the machine's own summer-time transitions.
-    const QDateTime wall =
-        QDateTime(cityTime.date(), cityTime.time(), Qt::UTC).addSecs(qint64(hoursBehind[city]) * 3600);
+    const QDateTime wall = QDateTime(cityTime.date(), cityTime.time(), Qt::UTC)
+                               .addSecs(qint64(hoursBehind[city]) * 3600);
     return QDateTime(wall.date(), wall.time());
 }
 
@@ -75,7 +75,7 @@ void TestWorldClock::cityTable_()
 {
     const WorldClockState w = cityTable();
     QCOMPARE(w.citySuffix, (std::array<QString, 6>{QString(), u"/LA"_s, u"/ｼｶｺﾞ"_s, u"/NY"_s,
-                                                    u"(英)"_s, u"(独)"_s}));
+                                                   u"(英)"_s, u"(独)"_s}));
     QCOMPARE(w.cityOffset[0], 0.0);
     QCOMPARE(w.cityOffset[1], -17 / 24.0);
     QCOMPARE(w.cityOffset[3], -14 / 24.0);
