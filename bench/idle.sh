@@ -84,19 +84,27 @@ pids+=($tamo)
 least=$!
 pids+=($least)
 
+# CPU time in nanoseconds of all the process's threads: the scheduler's own account where the
+# kernel keeps it (exact), else user + system clock ticks (10 ms steps).
 ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+cpu_ns() {
+  if [ -r "/proc/$1/schedstat" ]; then
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { printf "%.0f\n", sum }'
+  else
+    awk -v hz="$ticks" '{ printf "%.0f\n", ($14 + $15) * 1e9 / hz }' "/proc/$1/stat"
+  fi
+}
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
 sleep "$settle"
 for pid in $tamo $least; do
   kill -0 "$pid" 2>/dev/null || { echo "a program ended early" >&2; exit 1; }
 done
-tamo_start=$(cpu_ticks $tamo)
-least_start=$(cpu_ticks $least)
+tamo_start=$(cpu_ns $tamo)
+least_start=$(cpu_ns $least)
 sleep "$seconds"
-tamo_cpu=$(($(cpu_ticks $tamo) - tamo_start))
-least_cpu=$(($(cpu_ticks $least) - least_start))
+tamo_cpu=$(($(cpu_ns $tamo) - tamo_start))
+least_cpu=$(($(cpu_ns $least) - least_start))
 tamo_rss=$(rss_kib $tamo)
 least_rss=$(rss_kib $least)
 
@@ -105,11 +113,8 @@ kill -TERM $tamo $least
 wait $tamo 2>/dev/null || true
 wait $least 2>/dev/null || true
 
-awk -v tc="$tamo_cpu" -v lc="$least_cpu" -v tr="$tamo_rss" -v lr="$least_rss" \
-    -v hz="$ticks" -v s="$seconds" 'BEGIN {
-  tms = tc * 1000 / hz * 60 / s; lms = lc * 1000 / hz * 60 / s;
-  # One clock tick is the resolution; keep the ratio finite when the least clock shows 0.
-  lden = lms > 0 ? lms : 1000 / hz * 60 / s;
-  printf "TamoTime %.0f ms CPU/min, %.1f MiB RSS; least clock %.0f ms CPU/min, %.1f MiB RSS; ratio CPU %.2f, RSS %.2f (goal <= 1.5)\n",
-    tms, tr / 1024, lms, lr / 1024, tms / lden, tr / lr
+awk -v tc="$tamo_cpu" -v lc="$least_cpu" -v tr="$tamo_rss" -v lr="$least_rss" -v s="$seconds" 'BEGIN {
+  tms = tc / 1e6 * 60 / s; lms = lc / 1e6 * 60 / s;
+  printf "TamoTime %.1f ms CPU/min, %.1f MiB RSS; least clock %.1f ms CPU/min, %.1f MiB RSS; ratio CPU %.2f, RSS %.2f (goal <= 1.5)\n",
+    tms, tr / 1024, lms, lr / 1024, (lms > 0 ? tms / lms : 0), tr / lr
 }'
