@@ -48,7 +48,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tamotime"));
-    QApplication::setApplicationDisplayName(QStringLiteral("TamoTime"));
     QApplication::setDesktopFileName(QStringLiteral("tamotime"));
     QApplication::setWindowIcon(programIcon());
     installJapaneseFontSubstitutes();
