@@ -181,3 +181,14 @@ FailureAction FileOperation::answer(const FileFailure &failure)
         pressed == MsgResult::Ok || pressed == MsgResult::Retry || pressed == MsgResult::Yes;
     return accepted ? rule->onAccept : rule->onDecline;
 }
+
+FailureRule invalidNameRule()
+{
+    return {{Failure::accessRefused}, u"ファイル名が無効です"_s, false, MsgButtons::Ok,
+            MsgIcon::Stop, FailureAction::Stop, FailureAction::Stop};
+}
+
+FailureRule otherFailureRule(FailureAction then)
+{
+    return {{}, QString(), true, MsgButtons::Ok, MsgIcon::None, then, then};
+}

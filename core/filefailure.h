@@ -60,6 +60,11 @@ struct FailureRule
     FailureAction onDecline = FailureAction::Stop; // Cancel or No
 };
 
+/** The loaders' shared answer to an invalid name or refused access: "ファイル名が無効です", then stop. */
+FailureRule invalidNameRule();
+/** The any-other answer: the failure's number and the system's description, OK, then `then`. */
+FailureRule otherFailureRule(FailureAction then);
+
 /** A loader's or writer's whole answer to failures; the first rule naming a number wins. */
 struct FailureTable
 {

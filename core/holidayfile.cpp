@@ -21,13 +21,7 @@ FailureTable holidayFailureTable()
                         MsgIcon::Exclamation,
                         FailureAction::Stop,
                         FailureAction::Stop});
-    table.rules.append({{},
-                        QString(),
-                        true,
-                        MsgButtons::Ok,
-                        MsgIcon::None,
-                        FailureAction::Stop,
-                        FailureAction::Stop});
+    table.rules.append(otherFailureRule(FailureAction::Stop));
     return table;
 }
 

@@ -19,13 +19,7 @@ FailureTable pageLoadTable(const QString &path, const QString &fallback)
                         MsgIcon::Exclamation,
                         FailureAction::Retry,
                         FailureAction::Stop});
-    table.rules.append({{Failure::accessRefused},
-                        u"ファイル名が無効です"_s,
-                        false,
-                        MsgButtons::Ok,
-                        MsgIcon::Stop,
-                        FailureAction::Stop,
-                        FailureAction::Stop});
+    table.rules.append(invalidNameRule());
     // A page file that does not exist is an empty page: nothing is lost by writing it later.
     QList<int> missing{Failure::fileNotFound};
     if (path != fallback) {
@@ -43,13 +37,7 @@ FailureTable pageLoadTable(const QString &path, const QString &fallback)
     }
     table.rules.append({missing, QString(), false, MsgButtons::Ok, MsgIcon::None,
                         FailureAction::Next, FailureAction::Next});
-    table.rules.append({{},
-                        QString(),
-                        true,
-                        MsgButtons::Ok,
-                        MsgIcon::None,
-                        FailureAction::Retry,
-                        FailureAction::Retry});
+    table.rules.append(otherFailureRule(FailureAction::Retry));
     return table;
 }
 

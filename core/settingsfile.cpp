@@ -156,13 +156,7 @@ FailureTable loadFailureTable()
                         MsgIcon::Exclamation,
                         FailureAction::Retry,
                         FailureAction::Stop});
-    table.rules.append({{Failure::accessRefused},
-                        u"ファイル名が無効です"_s,
-                        false,
-                        MsgButtons::Ok,
-                        MsgIcon::Stop,
-                        FailureAction::Stop,
-                        FailureAction::Stop});
+    table.rules.append(invalidNameRule());
     table.rules.append({{Failure::endOfData},
                         u"Tamoiniファイルのデータ数が不足しています"_s,
                         false,
@@ -178,13 +172,7 @@ FailureTable loadFailureTable()
                         MsgIcon::Question,
                         FailureAction::Stop,
                         FailureAction::Stop});
-    table.rules.append({{},
-                        QString(),
-                        true,
-                        MsgButtons::Ok,
-                        MsgIcon::None,
-                        FailureAction::Retry,
-                        FailureAction::Retry});
+    table.rules.append(otherFailureRule(FailureAction::Retry));
     return table;
 }
 

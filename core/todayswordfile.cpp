@@ -18,13 +18,7 @@ FailureTable todaysWordFailureTable()
                         MsgIcon::Stop,
                         FailureAction::Retry,
                         FailureAction::Retry});
-    table.rules.append({{Failure::accessRefused},
-                        u"ファイル名が無効です"_s,
-                        false,
-                        MsgButtons::Ok,
-                        MsgIcon::Stop,
-                        FailureAction::Stop,
-                        FailureAction::Stop});
+    table.rules.append(invalidNameRule());
     table.rules.append({{Failure::endOfData},
                         u"指定ファイルのデータ数が不足しています"_s,
                         false,
@@ -40,13 +34,7 @@ FailureTable todaysWordFailureTable()
                         MsgIcon::None,
                         FailureAction::Stop,
                         FailureAction::Stop});
-    table.rules.append({{},
-                        QString(),
-                        true,
-                        MsgButtons::Ok,
-                        MsgIcon::None,
-                        FailureAction::Retry,
-                        FailureAction::Retry});
+    table.rules.append(otherFailureRule(FailureAction::Retry));
     return table;
 }
 
