@@ -57,7 +57,7 @@ void MemoFilePage::buildFrame(int k)
 {
     const size_t i = size_t(k);
     QGroupBox *box = frame(this, k == 0 ? u"メモ１表のデータ"_s : u"メモ２裏のデータ"_s,
-                           k == 0 ? 90 : 3780, 360, 3700, 3930, look().pt(9.75).bold());
+                           k == 0 ? 90 : 3770, 360, 3660, 3930, look().pt(9.75).bold());
     m_command10[i] = button(box, u"自動読込"_s, 990, 180, 800, 330, look().pt(8.25));
     m_command5[i] =
         button(box, u"↓"_s, 1850, 180, 510, 330, look().pt(k == 0 ? 11.25 : 9.75).bold());
@@ -69,9 +69,9 @@ void MemoFilePage::buildFrame(int k)
     applyLook(m_label1[i], look().back(white));
     m_label1[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_label1[i]->setProperty("elidesText", true);
-    Twips::setGeometry(m_label1[i], k == 0 ? 90 : 135, 540, 3540, 285);
-    // As wide as the path label, so the frame's border stays visible beside the scroll bar.
-    m_text1[i] = textBox(box, 90, 900, 3540, 2985,
+    Twips::setGeometry(m_label1[i], k == 0 ? 90 : 135, 540, k == 0 ? 3540 : 3480, 285);
+    // Both frames end inside the tab control, so their borders and scroll bars stay visible.
+    m_text1[i] = textBox(box, 90, 900, k == 0 ? 3540 : 3500, 2985,
                          look().font(u"ＭＳ ゴシック"_s).back(k == 0 ? white : lightGrey));
     m_text1[i]->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
