@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 scripts/deps.sh "${BUILD_PACKAGES[@]}"
 cmake --preset default >/dev/null
-cmake --build --preset default
+cmake --build --preset default --target TamoTime
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting TamoTime under Xvfb." >&2
   scripts/deps.sh "${TEST_PACKAGES[@]}"
