@@ -17,6 +17,19 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The place and size the fixture's settings file starts with.
+void verifyPlaceKept(const Settings &stored)
+{
+    QCOMPARE(stored.mainLeft.toNumber(), 3000.0);
+    QCOMPARE(stored.mainTop.toNumber(), 1500.0);
+    QCOMPARE(stored.mainWidth.toNumber(), 6000.0);
+    QCOMPARE(stored.mainHeight, qint16(5000));
+}
+
+} // namespace
+
 class TestTimeMain final : public QObject, protected MainFixture
 {
     Q_OBJECT
@@ -226,11 +239,7 @@ void TestTimeMain::foldThenCloseKeepsStoredPlace()
     QCOMPARE(ctx().settings.memoShow[0].toNumber(), 0.0);
     QVERIFY(w->windowHeightTwips() < 2000);
     w->close();
-    const Settings stored = reloadedSettings();
-    QCOMPARE(stored.mainLeft.toNumber(), 3000.0);
-    QCOMPARE(stored.mainTop.toNumber(), 1500.0);
-    QCOMPARE(stored.mainWidth.toNumber(), 6000.0);
-    QCOMPARE(stored.mainHeight, qint16(5000));
+    verifyPlaceKept(reloadedSettings());
 }
 
 void TestTimeMain::closeStoresPlaceAndSize()
@@ -280,11 +289,7 @@ void TestTimeMain::minimisedOrMaximisedCloseKeepsPlace()
     else
         w->showMinimized();
     w->close();
-    const Settings stored = reloadedSettings();
-    QCOMPARE(stored.mainLeft.toNumber(), 3000.0);
-    QCOMPARE(stored.mainTop.toNumber(), 1500.0);
-    QCOMPARE(stored.mainWidth.toNumber(), 6000.0);
-    QCOMPARE(stored.mainHeight, qint16(5000));
+    verifyPlaceKept(reloadedSettings());
 }
 
 void TestTimeMain::closeWritesMemoPagesAndEndsCompanions()
